@@ -1,0 +1,187 @@
+// How the program reads texts as numbers, converts them to 16-bit integers and writes them back.
+#include "shared/numbers.h"
+
+#include "shared/runtimeerror.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Walks a text the way the leading-number rule reads it: blanks are invisible everywhere.
+class Cursor
+{
+public:
+    explicit Cursor(QStringView text)
+        : m_text(text)
+    {
+        skipBlanks();
+    }
+
+    QChar peek() const { return m_pos < m_text.size() ? m_text[m_pos] : QChar(); }
+    void advance()
+    {
+        ++m_pos;
+        skipBlanks();
+    }
+    qsizetype position() const { return m_pos; }
+    void rewind(qsizetype pos) { m_pos = pos; }
+
+private:
+    void skipBlanks()
+    {
+        while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
+            ++m_pos;
+    }
+
+    QStringView m_text;
+    qsizetype m_pos = 0;
+};
+
+constexpr long long exponentLimit = 1'000'000'000; // far beyond any double, small enough to add safely
+
+} // namespace
+
+double Numbers::leadingNumber(QStringView text)
+{
+    Cursor cur(text);
+    bool negative = false;
+    if (cur.peek() == u'+' || cur.peek() == u'-') {
+        negative = cur.peek() == u'-';
+        cur.advance();
+    }
+
+    std::string mantissa; // significant digits, leading zeros dropped, with the point where it stood
+    long long intDigits = 0;        // digits of the whole part after its leading zeros
+    long long fracLeadingZeros = 0; // zeros right after the point while no other digit was seen
+    bool anyDigit = false;
+    bool anyNonZero = false;
+    while (isDigit(cur.peek())) {
+        const char d = char(cur.peek().unicode());
+        anyDigit = true;
+        if (d != '0' || anyNonZero) {
+            anyNonZero = true;
+            mantissa += d;
+            ++intDigits;
+        }
+        cur.advance();
+    }
+    if (cur.peek() == u'.') {
+        cur.advance();
+        mantissa += '.';
+        while (isDigit(cur.peek())) {
+            const char d = char(cur.peek().unicode());
+            anyDigit = true;
+            if (d != '0')
+                anyNonZero = true;
+            else if (!anyNonZero)
+                ++fracLeadingZeros;
+            mantissa += d;
+            cur.advance();
+        }
+    }
+    if (!anyDigit || !anyNonZero)
+        return negative ? -0.0 : 0.0;
+
+    long long exponent = 0;
+    if (cur.peek() == u'e' || cur.peek() == u'E') {
+        const qsizetype beforeExponent = cur.position();
+        cur.advance();
+        bool expNegative = false;
+        if (cur.peek() == u'+' || cur.peek() == u'-') {
+            expNegative = cur.peek() == u'-';
+            cur.advance();
+        }
+        if (!isDigit(cur.peek())) {
+            cur.rewind(beforeExponent); // "3e" and "3e+" are just 3
+        } else {
+            while (isDigit(cur.peek())) {
+                exponent = std::min(exponentLimit, exponent * 10 + (cur.peek().unicode() - u'0'));
+                cur.advance();
+            }
+            if (expNegative)
+                exponent = -exponent;
+        }
+    }
+
+    const std::string literal = mantissa + 'e' + std::to_string(exponent);
+    double value = 0;
+    const auto [end, ec] = std::from_chars(literal.data(), literal.data() + literal.size(), value,
+                                           std::chars_format::general);
+    Q_UNUSED(end);
+    if (ec == std::errc::result_out_of_range) {
+        // Decimal order of magnitude of the first significant digit decides overflow or underflow.
+        const long long order = intDigits > 0 ? intDigits - 1 + exponent : exponent - fracLeadingZeros - 1;
+        value = order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+qint16 Numbers::toInt16(double value)
+{
+    if (std::isnan(value) || value < -32768.5 || value > 32767.5)
+        throw RuntimeError(RuntimeError::Kind::Overflow);
+    double whole = std::floor(value);
+    const double rest = value - whole;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    if (whole < -32768.0 || whole > 32767.0)
+        throw RuntimeError(RuntimeError::Kind::Overflow);
+    return qint16(whole);
+}
+
+QString Numbers::plainText(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError(RuntimeError::Kind::Overflow);
+    if (value == 0.0)
+        return QStringLiteral("0");
+
+    std::array<char, 32> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
+                                   std::chars_format::scientific, 14);
+    const std::string sci(buf.data(), res.ptr);
+    const auto ePos = sci.find('e');
+    std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2);
+    const int exponent = std::stoi(sci.substr(ePos + 1));
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out = value < 0 ? "-" : "";
+    if (exponent < 0) {
+        out += "0." + std::string(size_t(-exponent - 1), '0') + digits;
+    } else if (size_t(exponent) + 1 >= digits.size()) {
+        out += digits + std::string(size_t(exponent) + 1 - digits.size(), '0');
+    } else {
+        out += digits.substr(0, size_t(exponent) + 1) + '.' + digits.substr(size_t(exponent) + 1);
+    }
+    return QString::fromLatin1(out.data(), qsizetype(out.size()));
+}
+
+QString Numbers::fixedTwo(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError(RuntimeError::Kind::Overflow);
+    std::array<char, 400> buf{}; // DBL_MAX has 309 whole digits
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed, 2);
+    QString text = QString::fromLatin1(buf.data(), res.ptr - buf.data());
+    if (text == u"-0.00")
+        text = QStringLiteral("0.00");
+    return text;
+}
