@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Sumora and runs every test through ctest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+ctest --test-dir build --output-on-failure -j2

@@ -1,0 +1,30 @@
+// An answer box of the practice sheet: a line edit that reports every key going down in it.
+#include "practice/answerbox.h"
+
+#include <QKeyEvent>
+
+AnswerBox::AnswerBox(QWidget *parent)
+    : QLineEdit(parent)
+{
+}
+
+AnswerBox *AnswerBox::copyOf() const
+{
+    auto *copy = new AnswerBox(parentWidget());
+    copy->hide();
+    copy->setFont(font());
+    copy->setPalette(palette());
+    copy->setText(text());
+    copy->resize(size());
+    return copy;
+}
+
+void AnswerBox::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const int shift = (mods & Qt::ShiftModifier ? 1 : 0) + (mods & Qt::ControlModifier ? 2 : 0)
+        + (mods & Qt::AltModifier ? 4 : 0);
+    Q_EMIT keyDown(enter ? enterKey : event->key(), shift);
+    QLineEdit::keyPressEvent(event);
+}

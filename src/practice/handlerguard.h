@@ -1,0 +1,19 @@
+// How the program's event handlers meet run-time errors.
+#pragma once
+
+#include <functional>
+
+class QString;
+class QWidget;
+
+namespace HandlerGuard {
+
+// Runs an event handler. A setting the sheet cannot use is explained in a message over parent
+// and the handler stops there, with nothing changed; any other run-time error ends the program
+// after a message, since the sheet could no longer be trusted.
+void run(QWidget *parent, const std::function<void()> &handler);
+
+// Replaces the fatal path (message and end of the program), for tests. An empty function restores it.
+void setFatalHandler(std::function<void(const QString &message)> handler);
+
+} // namespace HandlerGuard

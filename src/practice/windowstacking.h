@@ -1,0 +1,16 @@
+// Stacking and taskbar state of the program's top-level windows.
+#pragma once
+
+class QWidget;
+
+namespace WindowStacking {
+
+// Keeps the window above all windows that are not top-most, or returns it to the normal order,
+// without re-creating its native window.
+void setTopMost(QWidget *window, bool topMost);
+
+// Gives the window no taskbar button. Call before the window is first shown; on platforms
+// without such a state it does nothing.
+void hideFromTaskbar(QWidget *window);
+
+} // namespace WindowStacking
