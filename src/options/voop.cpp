@@ -193,6 +193,9 @@ void VoOp::Command1_Click()
     m_main->OutCm();
     m_main->timer()->start();
     hide();
+    // Back to the sheet, as a learner expects after confirming.
+    if (m_main->isVisible())
+        m_main->activateWindow();
 }
 
 void VoOp::paintEvent(QPaintEvent *)
