@@ -1,0 +1,222 @@
+// Sheet benchmarks on the offscreen platform: build and grading times, resident-set growth, and the clock's hand-in delay.
+#include "options/voop.h"
+#include "practice/grading.h"
+#include "practice/handlerguard.h"
+#include "practice/vodomain.h"
+#include "questions/randomsource.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEventLoop>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double microseconds(Clock::duration d)
+{
+    return std::chrono::duration<double, std::micro>(d).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// One row of the benchmark table: name | value | goal | met.
+void figure(const char *name, const std::string &value, const char *goal, bool met)
+{
+    std::printf("FIGURE|%s|%s|%s|%s\n", name, value.c_str(), goal, met ? "yes" : "no");
+    std::fflush(stdout);
+}
+
+std::string format(const char *pattern, double a, double b = 0, double c = 0)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, pattern, a, b, c);
+    return text;
+}
+
+// What the event loop does between two clicks of a learner: layout, repaint, deferred deletes.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The resident set now, VmRSS of /proc/self/status, in kibibytes.
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmRSS:"))
+            return std::strtol(line.constData() + 6, nullptr, 10);
+    }
+    return -1;
+}
+
+template<typename T = QWidget>
+T *control(const QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+// Fills the sheet's answer boxes: right answers everywhere except the last row, the usual case of a hand-in.
+void answerAllButOne(VoDoMain &window)
+{
+    for (int row = 1; row <= 20; ++row) {
+        const QString question = control<QLabel>(&window, qPrintable(QStringLiteral("Label1_%1").arg(row)))->text();
+        const QString right = Grading::expectedAnswer(question).value_or(QString());
+        control<QLineEdit>(&window, qPrintable(QStringLiteral("Text2_%1").arg(row)))
+            ->setText(row < 20 ? right : right + u'1');
+    }
+}
+
+void buildAndGradeTimes(VoDoMain &window)
+{
+    constexpr int runs = 1000;
+    for (int i = 0; i < 50; ++i) { // warm-up: glyph caches, allocator pools
+        window.OutCm();
+        settle();
+    }
+
+    std::vector<double> build;
+    std::vector<double> buildAndRepaint;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = Clock::now();
+        window.OutCm();
+        const auto built = Clock::now();
+        settle();
+        const auto settled = Clock::now();
+        build.push_back(microseconds(built - start));
+        buildAndRepaint.push_back(microseconds(settled - start));
+    }
+
+    std::vector<double> grading;
+    for (int i = 0; i < runs; ++i) {
+        window.OutCm();
+        answerAllButOne(window);
+        settle();
+        const auto start = Clock::now();
+        window.VoTaPg_Click();
+        grading.push_back(microseconds(Clock::now() - start));
+        settle();
+    }
+
+    const double buildUs = median(build);
+    const double gradeUs = median(grading);
+    figure("sheet build, OutCm (median / min of 1000)",
+           format("%.0f / %.0f us", buildUs, *std::min_element(build.begin(), build.end())), "< 2000 us",
+           buildUs < 2000);
+    figure("sheet build with its repaint (median of 1000)", format("%.0f us", median(buildAndRepaint)), "", true);
+    figure("grading, VoTaPg_Click, 19 of 20 right (median / min of 1000)",
+           format("%.0f / %.0f us", gradeUs, *std::min_element(grading.begin(), grading.end())), "< 200 us",
+           gradeUs < 200);
+}
+
+void residentGrowth(VoDoMain &window)
+{
+    long at100 = 0;
+    std::printf("resident set after builds (KiB):");
+    for (int build = 1; build <= 10000; ++build) {
+        window.OutCm();
+        settle();
+        if (build == 100 || build % 2000 == 0) {
+            const long kib = residentKiB();
+            std::printf(" %d:%ld", build, kib);
+            if (build == 100)
+                at100 = kib;
+        }
+    }
+    std::printf("\n");
+    const double growthKiB = double(residentKiB() - at100);
+    figure("resident-set growth, build 100 to 10,000", format("%.0f KiB", growthKiB), "< 1024 KiB", growthKiB < 1024);
+}
+
+void clockAccuracy(VoDoMain &window)
+{
+    constexpr int sheets = 3;
+    constexpr double dueMs = 11000; // "00:10" counts down 10 ticks; the 11th hands the sheet in
+    VoOp *dialog = window.options();
+    control<QCheckBox>(dialog, "Check5")->setChecked(true);
+    control<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("10"));
+    const QLabel *score = control<QLabel>(&window, "Label4");
+
+    std::vector<double> delays;
+    for (int sheet = 0; sheet < sheets; ++sheet) {
+        QEventLoop loop;
+        Clock::time_point handedIn{};
+        // Connected after the window's own connection, so it runs right after the tick that hands in.
+        const auto hook = QObject::connect(window.timer(), &QTimer::timeout, &loop, [&] {
+            if (score->text() != u"00") {
+                handedIn = Clock::now();
+                loop.quit();
+            }
+        });
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit); // a clock that never hands in ends the wait
+        dialog->Command1_Click();                            // 确定: builds the sheet and starts the clock
+        const auto started = Clock::now();
+        loop.exec();
+        QObject::disconnect(hook);
+        if (handedIn == Clock::time_point{}) {
+            std::fprintf(stderr, "the 10 s sheet was never handed in\n");
+            std::exit(1);
+        }
+        delays.push_back(microseconds(handedIn - started) / 1000.0);
+    }
+
+    double worst = 0;
+    std::printf("hand-in delay of a 10 s sheet (ms):");
+    for (double ms : delays) {
+        std::printf(" %.1f", ms);
+        worst = std::max(worst, std::abs(ms - dueMs));
+    }
+    std::printf("\n");
+    figure("hand-in of a 10 s sheet after 11 s (median delay; worst deviation of 3)",
+           format("%.1f ms; %.1f ms", median(delays), worst), "within 50 ms", worst <= 50);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode != "times" && mode != "growth" && mode != "clock") {
+        std::fprintf(stderr, "usage: %s times|growth|clock   (run with QT_QPA_PLATFORM=offscreen)\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    HandlerGuard::setFatalHandler([](const QString &message) {
+        std::fprintf(stderr, "fatal error in a handler: %s\n", qPrintable(message));
+        std::exit(1);
+    });
+
+    RandomSource source;
+    VoDoMain window(source);
+    window.show();
+    settle();
+
+    if (mode == "times")
+        buildAndGradeTimes(window);
+    else if (mode == "growth")
+        residentGrowth(window);
+    else
+        clockAccuracy(window);
+    return 0;
+}
