@@ -8,17 +8,6 @@ AnswerBox::AnswerBox(QWidget *parent)
 {
 }
 
-AnswerBox *AnswerBox::copyOf() const
-{
-    auto *copy = new AnswerBox(parentWidget());
-    copy->hide();
-    copy->setFont(font());
-    copy->setPalette(palette());
-    copy->setText(text());
-    copy->resize(size());
-    return copy;
-}
-
 void AnswerBox::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

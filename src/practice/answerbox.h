@@ -13,8 +13,6 @@ public:
     // Key codes as the sheet sees them: both Enter keys are 13, other keys keep their Qt code.
     static constexpr int enterKey = 13;
 
-    // A new element of the answer-box array: the template's font, colours, size and text, hidden.
-    AnswerBox *copyOf() const;
 
 Q_SIGNALS:
     // Before the box itself handles the key. shift: 1 Shift, 2 Ctrl, 4 Alt, added up.

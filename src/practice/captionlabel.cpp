@@ -20,17 +20,6 @@ void CaptionLabel::setCaption(const QString &caption)
     fitToText();
 }
 
-CaptionLabel *CaptionLabel::copyOf() const
-{
-    auto *copy = new CaptionLabel(parentWidget());
-    copy->hide();
-    copy->setFont(font());
-    copy->setPalette(palette());
-    copy->setText(text());
-    copy->resize(size());
-    return copy;
-}
-
 void CaptionLabel::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);

@@ -13,8 +13,6 @@ public:
     // Sets the text and takes the text's extent in the label's font; Left and Top stay.
     void setCaption(const QString &caption);
 
-    // A new element of a control array: the template's font, colours, size and caption, hidden.
-    CaptionLabel *copyOf() const;
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -5,6 +5,7 @@
 #include "options/voop.h"
 #include "practice/answerbox.h"
 #include "practice/captionlabel.h"
+#include "practice/controlarray.h"
 #include "practice/designfont.h"
 #include "practice/designline.h"
 #include "practice/designshape.h"
@@ -289,10 +290,10 @@ void VoDoMain::createRows(const QStringList &questions)
 {
     const double dpi = logicalDpiY();
     for (int i = 1; i <= SheetLayout::rowsPerSheet; ++i) {
-        Label1.append(Label1[0]->copyOf());
-        Label2.append(Label2[0]->copyOf());
-        Label3.append(Label3[0]->copyOf());
-        Text2.append(Text2[0]->copyOf());
+        Label1.append(newElement(*Label1[0]));
+        Label2.append(newElement(*Label2[0]));
+        Label3.append(newElement(*Label3[0]));
+        Text2.append(newElement(*Text2[0]));
         Label1[i]->setObjectName(indexedName("Label1", i));
         Label2[i]->setObjectName(indexedName("Label2", i));
         Label3[i]->setObjectName(indexedName("Label3", i));
@@ -323,8 +324,12 @@ void VoDoMain::createRows(const QStringList &questions)
         };
         place(Label1[i], row[SheetLayout::Question]);
         place(Label2[i], row[SheetLayout::EqualsSign]);
-        place(Label3[i], row[SheetLayout::Mark]);
         place(Text2[i], row[SheetLayout::AnswerBox]);
+        place(Label3[i], row[SheetLayout::Mark]);
+        // The boxes drift 2 twips a column against the labels, so the last column's box reaches a pixel
+        // into its mark; the mark starts where the box ends, or the box would paint over the "√".
+        if (Label3[i]->x() < Text2[i]->geometry().right() + 1)
+            Label3[i]->move(Text2[i]->geometry().right() + 1, Label3[i]->y());
         Label1[i]->show();
         Label2[i]->show();
         Text2[i]->show();
@@ -384,6 +389,8 @@ void VoDoMain::Cmdbtn_Click()
 void VoDoMain::EndDo_Click()
 {
     WindowStacking::setTopMost(this, false);
+    // The window manager applies the change asynchronously; a window destroyed first would keep it.
+    WindowStacking::waitUntilNotTopMost(this, 300);
     QCoreApplication::exit(EXIT_SUCCESS);
 }
 

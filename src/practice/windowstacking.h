@@ -9,6 +9,10 @@ namespace WindowStacking {
 // without re-creating its native window.
 void setTopMost(QWidget *window, bool topMost);
 
+// Waits, at most timeoutMs and without running any event handler, until the window manager has taken
+// the window out of the top-most layer; a program about to end calls it so the change is not lost.
+void waitUntilNotTopMost(QWidget *window, int timeoutMs);
+
 // Gives the window no taskbar button. Call before the window is first shown; on platforms
 // without such a state it does nothing.
 void hideFromTaskbar(QWidget *window);

@@ -1,6 +1,9 @@
 // Finding the practice window's and the options dialog's controls by name, as the tests read them.
 #pragma once
 
+#include "practice/vodomain.h"
+#include "questions/randomsource.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +11,8 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 namespace SheetProbe {
 
@@ -64,5 +69,24 @@ inline QString rightAnswer(const QString &question)
     }
     return {};
 }
+
+// A program as it starts: a random source of its own and a new practice window.
+class FreshProgram
+{
+public:
+    VoDoMain &start()
+    {
+        m_window.reset();
+        m_source = std::make_unique<RandomSource>();
+        m_window = std::make_unique<VoDoMain>(*m_source);
+        return *m_window;
+    }
+    void end() { m_window.reset(); }
+    VoDoMain *window() const { return m_window.get(); }
+
+private:
+    std::unique_ptr<RandomSource> m_source;
+    std::unique_ptr<VoDoMain> m_window;
+};
 
 } // namespace SheetProbe

@@ -22,18 +22,11 @@ class TestVoOp : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<RandomSource> m_source;
-    std::unique_ptr<VoDoMain> m_window;
+    FreshProgram m_program;
     QStringList m_fatal;
 
-    VoDoMain &fresh()
-    {
-        m_window.reset();
-        m_source = std::make_unique<RandomSource>();
-        m_window = std::make_unique<VoDoMain>(*m_source);
-        return *m_window;
-    }
-    VoOp *dialog() { return m_window->options(); }
+    VoDoMain &fresh() { return m_program.start(); }
+    VoOp *dialog() { return m_program.window()->options(); }
     QLineEdit *text(const char *name) { return control<QLineEdit>(dialog(), QLatin1String(name)); }
     QCheckBox *check(const char *name) { return control<QCheckBox>(dialog(), QLatin1String(name)); }
     QPushButton *ok() { return control<QPushButton>(dialog(), QStringLiteral("Command1")); }
@@ -56,7 +49,7 @@ private Q_SLOTS:
     void init() { m_fatal.clear(); }
     void cleanup()
     {
-        m_window.reset();
+        m_program.end();
         QCOMPARE(m_fatal, QStringList());
     }
 
