@@ -10,11 +10,12 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 shot="$PWD/build/screenshot.png"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 exec dbus-run-session -- bash scripts/xsession.sh bash -c '
     build/sumora &
     program=$!
     window=$(xdotool search --sync --onlyvisible --name "^Sumora\(" | head -n 1)
-    sleep 1.5   # let the first frame settle
+    sleep 0.3   # the first frame, before the first tick of the clock
     import -window "$window" "$1"
     kill "$program"; wait "$program" 2>/dev/null || true
     echo "$1"' screenshot "$shot"
