@@ -107,7 +107,7 @@ const std::array<LineDesign, 3> lines{{
     {"Line3", 2925, 3765, 4140, 2, blue},  // underline of the clock
 }};
 
-void setTextColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, color);
@@ -152,7 +152,7 @@ void VoDoMain::createDesign()
     setFont(DesignFont::song(9, false));
     setFixedSize(pixels(clientWidth), pixels(clientHeight));
     setAutoFillBackground(true);
-    setTextColor(this, QPalette::Window, windowColor);
+    setPaletteColor(this, QPalette::Window, windowColor);
 
     const QFont sheetFont = DesignFont::song(12, true);
     for (int e = 0; e < SheetLayout::ElementCount; ++e) {
@@ -160,13 +160,13 @@ void VoDoMain::createDesign()
         QWidget *widget = nullptr;
         if (e == SheetLayout::AnswerBox) {
             auto *box = new AnswerBox(this);
-            setTextColor(box, QPalette::Text, design.color);
+            setPaletteColor(box, QPalette::Text, design.color);
             Text2.append(box);
             widget = box;
         } else {
             auto *label = new CaptionLabel(this);
             label->setText(QString::fromUtf16(design.text));
-            setTextColor(label, QPalette::WindowText, design.color);
+            setPaletteColor(label, QPalette::WindowText, design.color);
             (e == SheetLayout::Question ? Label1 : e == SheetLayout::EqualsSign ? Label2 : Label3).append(label);
             widget = label;
         }
@@ -188,7 +188,7 @@ void VoDoMain::createDesign()
         label->setObjectName(QLatin1String(design.name));
         label->setFont(DesignFont::song(design.pointSize, true));
         if (design.color.isValid())
-            setTextColor(label, QPalette::WindowText, design.color);
+            setPaletteColor(label, QPalette::WindowText, design.color);
         label->move(pixels(design.left), pixels(design.top));
         label->setCaption(QString::fromUtf16(design.text));
     }
