@@ -1,9 +1,8 @@
 // Sheet benchmarks on the offscreen platform: build and grading times, resident-set growth, and the clock's hand-in delay.
-#include "options/voop.h"
-#include "practice/grading.h"
-#include "practice/handlerguard.h"
-#include "practice/vodomain.h"
-#include "questions/randomsource.h"
+#include "sheetprobe.h"
+
+#include "controls/handlerguard.h"
+#include "sheet/grading.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -71,20 +70,12 @@ long residentKiB()
     return -1;
 }
 
-template<typename T = QWidget>
-T *control(const QWidget *window, const char *name)
-{
-    return window->findChild<T *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-}
-
 // Fills the sheet's answer boxes: right answers everywhere except the last row, the usual case of a hand-in.
 void answerAllButOne(VoDoMain &window)
 {
     for (int row = 1; row <= 20; ++row) {
-        const QString question = control<QLabel>(&window, qPrintable(QStringLiteral("Label1_%1").arg(row)))->text();
-        const QString right = Grading::expectedAnswer(question).value_or(QString());
-        control<QLineEdit>(&window, qPrintable(QStringLiteral("Text2_%1").arg(row)))
-            ->setText(row < 20 ? right : right + u'1');
+        const QString right = Grading::expectedAnswer(SheetProbe::question(&window, row)->text()).value_or(QString());
+        SheetProbe::box(&window, row)->setText(row < 20 ? right : right + u'1');
     }
 }
 
@@ -154,9 +145,9 @@ void clockAccuracy(VoDoMain &window)
     constexpr int sheets = 3;
     constexpr double dueMs = 11000; // "00:10" counts down 10 ticks; the 11th hands the sheet in
     VoOp *dialog = window.options();
-    control<QCheckBox>(dialog, "Check5")->setChecked(true);
-    control<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("10"));
-    const QLabel *score = control<QLabel>(&window, "Label4");
+    SheetProbe::control<QCheckBox>(dialog, "Check5")->setChecked(true);
+    SheetProbe::control<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("10"));
+    const QLabel *score = SheetProbe::control<QLabel>(&window, "Label4");
 
     std::vector<double> delays;
     for (int sheet = 0; sheet < sheets; ++sheet) {

@@ -2,6 +2,7 @@
 #include "fuzzcheck.h"
 
 #include "questions/prmain.h"
+#include "shared/operators.h"
 #include "questions/randomsource.h"
 #include "shared/numbers.h"
 #include "shared/runtimeerror.h"
@@ -16,7 +17,7 @@ using namespace FuzzCheck;
 
 namespace {
 
-constexpr char16_t operators[] = {PrMain::plus, PrMain::minus, PrMain::times, PrMain::divide};
+constexpr char16_t operators[] = {Operators::plus, Operators::minus, Operators::times, Operators::divide};
 
 // Draws come from the input, three bytes each (24 bits, the source's own resolution); once the input is used
 // up the program's fixed pseudo-random sequence takes over, so every attempt loop ends.
@@ -111,12 +112,12 @@ void checkForm(const QString &question, const QString &set, int first, int secon
     const int m2 = std::max(second, 1);
     const int dx = digitsOf(*x);
     const int dy = digitsOf(*y);
-    if (op == PrMain::plus) {
+    if (op == Operators::plus) {
         require(dx == m1 && dy == m2, "＋ operands have the wrong digit counts", question);
-    } else if (op == PrMain::minus) {
+    } else if (op == Operators::minus) {
         require(*x > *y, "－ does not put the larger operand first", question);
         require((dx == m1 && dy == m2) || (dx == m2 && dy == m1), "－ operands have the wrong digit counts", question);
-    } else if (op == PrMain::times) {
+    } else if (op == Operators::times) {
         require(dx == m1 && dy == std::min(m2, 2), "× operands have the wrong digit counts", question);
     } else {
         require(*x % *y == 0, "÷ gives a quotient that is not whole", question);
@@ -129,8 +130,8 @@ void checkForm(const QString &question, const QString &set, int first, int secon
 // Characters that count texts and operator sets are made of in the free shape.
 // Besides the four symbols it holds their neighbours in Unicode (U+FF0E, U+00D8, U+00F6), which are none.
 constexpr char16_t alphabet[32] = {u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7', u'8', u'9', u'.',
-                                   u'-', u'+', u'e', u' ', u'\t', PrMain::plus, PrMain::minus, PrMain::times,
-                                   PrMain::divide, u'x', u'加', u'\uFF0E', u'\u00D8', u'０', u'3', u'1',
+                                   u'-', u'+', u'e', u' ', u'\t', Operators::plus, Operators::minus, Operators::times,
+                                   Operators::divide, u'x', u'加', u'\uFF0E', u'\u00D8', u'０', u'3', u'1',
                                    u'2', u'E', u'\n', u'\u00F6', u'9'};
 
 QString textFrom(ByteReader &in, int length)
@@ -171,7 +172,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 set += QChar(operators[i]);
         }
         if (set.isEmpty())
-            set = QChar(PrMain::plus);
+            set = QChar(Operators::plus);
         if (chosen & 0x10)
             set.insert(qsizetype(in.byte()) % (set.size() + 1), u'x');
         if (chosen & 0x20)
@@ -220,7 +221,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const long long perAttempt = 1 + std::max(*first, 1) + std::max(*second, 1);
         const long long used = source.draws() - drawsBefore;
         require(used > 0 && used % perAttempt == 0, "the draws are not whole attempts", detail);
-        if (!set.contains(QChar(PrMain::minus)) && std::all_of(set.begin(), set.end(), isOperator))
+        if (!set.contains(QChar(Operators::minus)) && std::all_of(set.begin(), set.end(), isOperator))
             require(used == perAttempt, "a set of ＋ × ÷ only took more than one attempt", detail + QStringLiteral(" ") + *question);
     }
     return 0;

@@ -1,8 +1,8 @@
 // Fuzz target: the expected answer of any question text, and of generated-looking "a<op>b" texts against integer arithmetic.
 #include "fuzzcheck.h"
 
-#include "practice/grading.h"
-#include "questions/prmain.h"
+#include "sheet/grading.h"
+#include "shared/operators.h"
 #include "shared/numbers.h"
 #include "shared/runtimeerror.h"
 
@@ -16,7 +16,7 @@ using namespace FuzzCheck;
 
 namespace {
 
-constexpr char16_t operators[] = {PrMain::plus, PrMain::minus, PrMain::times, PrMain::divide};
+constexpr char16_t operators[] = {Operators::plus, Operators::minus, Operators::times, Operators::divide};
 
 bool holdsOperator(const QString &text)
 {
@@ -99,21 +99,21 @@ void checkArithmetic(ByteReader &in)
         question = QStringLiteral("  ") + question + QStringLiteral("  ");
 
     const Outcome outcome = grade(question);
-    if (op == PrMain::divide && b == 0) {
+    if (op == Operators::divide && b == 0) {
         const auto expected = a == 0 ? RuntimeError::Kind::Overflow : RuntimeError::Kind::DivisionByZero;
         require(outcome.error == expected, "a division by zero did not give its error", question);
         return;
     }
     require(!outcome.error && outcome.answer, "a question of two integers gave no answer", question);
-    if (op == PrMain::divide && a % b != 0) {
+    if (op == Operators::divide && a % b != 0) {
         const double read = Numbers::leadingNumber(*outcome.answer);
         require(std::fabs(read - double(a) / b) <= 0.005 + 1e-12, "a quotient is off by more than 0.005",
                 question + QStringLiteral(" → ") + *outcome.answer);
         return;
     }
-    const long long exact = op == PrMain::plus    ? (long long)a + b
-                            : op == PrMain::minus ? (long long)a - b
-                            : op == PrMain::times ? (long long)a * b
+    const long long exact = op == Operators::plus    ? (long long)a + b
+                            : op == Operators::minus ? (long long)a - b
+                            : op == Operators::times ? (long long)a * b
                                                   : (long long)a / b;
     require(*outcome.answer == QString::number(exact), "an integer result was not written as its digits",
             question + QStringLiteral(" → ") + *outcome.answer);

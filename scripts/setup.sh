@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Sumora needs that are missing, then configures and builds it (Release, 2 jobs).
+# Installs the Debian packages Sumora needs that are missing, then configures and builds it (preset release).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,6 +23,6 @@ if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
     as_root locale-gen > /dev/null
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release > build-configure.log 2>&1 || { cat build-configure.log; exit 1; }
+cmake --preset release > build-configure.log 2>&1 || { cat build-configure.log; exit 1; }
 rm -f build-configure.log
-cmake --build build -j2
+cmake --build --preset release

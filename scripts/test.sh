@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-ctest --test-dir build --output-on-failure -j2
+ctest --preset release
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets.
 bash scripts/sanitize.sh

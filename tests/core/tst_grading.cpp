@@ -1,5 +1,5 @@
 // Grading from texts alone: the expected answer of a question, the answer comparison and the score.
-#include "practice/grading.h"
+#include "sheet/grading.h"
 #include "raised.h"
 
 #include <QtTest>

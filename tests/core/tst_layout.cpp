@@ -1,5 +1,5 @@
 // Where the 20 question rows stand, in twips, with the practice window's row templates.
-#include "practice/sheetlayout.h"
+#include "sheet/sheetlayout.h"
 
 #include <QtTest>
 

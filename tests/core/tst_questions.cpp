@@ -1,5 +1,6 @@
 // The random source and the question generator: fed draws for exact texts, many seeds for the guarantees.
 #include "questions/prmain.h"
+#include "shared/operators.h"
 #include "questions/randomsource.h"
 #include "raised.h"
 
@@ -16,10 +17,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString plusSign(QChar(PrMain::plus));
-const QString minusSign(QChar(PrMain::minus));
-const QString timesSign(QChar(PrMain::times));
-const QString divideSign(QChar(PrMain::divide));
+const QString plusSign(QChar(Operators::plus));
+const QString minusSign(QChar(Operators::minus));
+const QString timesSign(QChar(Operators::times));
+const QString divideSign(QChar(Operators::divide));
 const QString allFour = plusSign + minusSign + timesSign + divideSign;
 
 // Hands out exactly the draws a test chose; running out means the generator drew more than it should.
@@ -107,13 +108,13 @@ QString contractBreach(const QString &question, QChar op, int firstDigits, int s
     const int cut = std::min(secondDigits, 2); // "×" and "÷" keep two digits of the second operand
     const qsizetype da = left.size();
     const qsizetype db = right.size();
-    if (op == PrMain::plus) {
+    if (op == Operators::plus) {
         if (da != firstDigits || db != secondDigits)
             return u"digit counts differ from the settings"_s;
-    } else if (op == PrMain::times) {
+    } else if (op == Operators::times) {
         if (da != firstDigits || db != cut)
             return u"digit counts differ from the settings"_s;
-    } else if (op == PrMain::minus) {
+    } else if (op == Operators::minus) {
         if (a <= b)
             return u"difference below 1"_s;
         if (std::minmax(da, db) != std::minmax(qsizetype(firstDigits), qsizetype(secondDigits)))
@@ -290,7 +291,7 @@ void TestQuestions::contractOverManySeeds()
                     const QString breach = contractBreach(question, op, firstDigits, secondDigits);
                     QVERIFY2(breach.isEmpty(), qPrintable(context + breach));
                     // Only "－" may discard attempts (equal operands); every attempt has the same size.
-                    if (op == PrMain::minus)
+                    if (op == Operators::minus)
                         QVERIFY2(source.used() % perAttempt == 0, qPrintable(context + QString::number(source.used())));
                     else
                         QVERIFY2(source.used() == perAttempt, qPrintable(context + QString::number(source.used())));

@@ -1,10 +1,10 @@
 // Monkey test: seeded random keys, pastes, clicks and clock ticks on the practice window and the options dialog.
-#include "options/voop.h"
-#include "practice/grading.h"
-#include "practice/handlerguard.h"
-#include "practice/vodomain.h"
-#include "questions/randomsource.h"
+#include "fatalrecorder.h"
+#include "sheetprobe.h"
+
+#include "controls/handlerguard.h"
 #include "shared/numbers.h"
+#include "sheet/grading.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,12 +34,6 @@ int eventCount()
     bool ok = false;
     const int n = qEnvironmentVariableIntValue("SUMORA_MONKEY_EVENTS", &ok);
     return ok && n > 0 ? n : defaultEvents;
-}
-
-template<typename T = QWidget>
-T *child(const QWidget *window, const QString &name)
-{
-    return window->findChild<T *>(name, Qt::FindDirectChildrenOnly);
 }
 
 // The scores a sheet of 20 rows can show: "00" before grading, then 0.00, 5.00, ..., 100.00.
@@ -149,7 +143,7 @@ private:
     void finishAnimatedClick()
     {
         for (const char *name : {"VoTaPg", "Command1"}) {
-            const auto *button = child<QPushButton>(&m_window, QLatin1String(name));
+            const auto *button = SheetProbe::control<QPushButton>(&m_window, QLatin1String(name));
             for (int waited = 0; button->isDown() && waited < 2000; waited += 5)
                 QTest::qWait(5);
         }
@@ -190,11 +184,11 @@ private:
     {
         QList<QLineEdit *> all;
         for (int row = 1; row <= rows; ++row) {
-            if (auto *box = child<QLineEdit>(&m_window, QStringLiteral("Text2_%1").arg(row)))
+            if (auto *box = SheetProbe::control<QLineEdit>(&m_window, QStringLiteral("Text2_%1").arg(row)))
                 all.append(box);
         }
         for (const char *name : {"Tt1", "Tt2", "Text1"})
-            all.append(child<QLineEdit>(m_dialog, QLatin1String(name)));
+            all.append(SheetProbe::control<QLineEdit>(m_dialog, QLatin1String(name)));
         return all;
     }
 
@@ -216,7 +210,7 @@ private:
 
     QString rightAnswer(int row) const
     {
-        const auto *question = child<QLabel>(&m_window, QStringLiteral("Label1_%1").arg(row));
+        const auto *question = SheetProbe::control<QLabel>(&m_window, QStringLiteral("Label1_%1").arg(row));
         const std::optional<QString> answer = Grading::expectedAnswer(question->text());
         return answer.value_or(QString());
     }
@@ -224,7 +218,7 @@ private:
     QString answerOneRow()
     {
         const int row = 1 + pick(rows);
-        auto *box = child<QLineEdit>(&m_window, QStringLiteral("Text2_%1").arg(row));
+        auto *box = SheetProbe::control<QLineEdit>(&m_window, QStringLiteral("Text2_%1").arg(row));
         if (box->isReadOnly())
             return QStringLiteral("answer refused by locked row %1").arg(row);
         box->setText(rightAnswer(row));
@@ -234,7 +228,7 @@ private:
     QString answerAllRows()
     {
         for (int row = 1; row <= rows; ++row) {
-            auto *box = child<QLineEdit>(&m_window, QStringLiteral("Text2_%1").arg(row));
+            auto *box = SheetProbe::control<QLineEdit>(&m_window, QStringLiteral("Text2_%1").arg(row));
             if (!box->isReadOnly())
                 box->setText(rightAnswer(row));
         }
@@ -245,28 +239,28 @@ private:
     {
         static const char *const names[] = {"VoTaPg", "Command1", "Cmdbtn"}; // never EndDo: it ends the program
         const char *name = names[pick(3)];
-        QTest::mouseClick(child<QPushButton>(&m_window, QLatin1String(name)), Qt::LeftButton);
+        QTest::mouseClick(SheetProbe::control<QPushButton>(&m_window, QLatin1String(name)), Qt::LeftButton);
         return QStringLiteral("click %1").arg(QLatin1String(name));
     }
 
     QString clickDialog()
     {
         if (!m_dialog->isVisible()) {
-            QTest::mouseClick(child<QPushButton>(&m_window, QStringLiteral("Cmdbtn")), Qt::LeftButton);
+            QTest::mouseClick(SheetProbe::control<QPushButton>(&m_window, QStringLiteral("Cmdbtn")), Qt::LeftButton);
             return QStringLiteral("open the dialog");
         }
         static const char *const names[] = {"Check1", "Check2", "Check3", "Check4", "Check5",
                                             "Tt1",    "Tt2",    "Text1",  "Command1"};
         const char *name = names[pick(int(std::size(names)))];
-        QWidget *control = child(m_dialog, QLatin1String(name));
+        QWidget *control = SheetProbe::control(m_dialog, QLatin1String(name));
         QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(4, control->height() / 2));
         return QStringLiteral("click dialog %1").arg(QLatin1String(name));
     }
 
     QString openAndConfirmDialog()
     {
-        QTest::mouseClick(child<QPushButton>(&m_window, QStringLiteral("Cmdbtn")), Qt::LeftButton);
-        QTest::mouseClick(child<QPushButton>(m_dialog, QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(SheetProbe::control<QPushButton>(&m_window, QStringLiteral("Cmdbtn")), Qt::LeftButton);
+        QTest::mouseClick(SheetProbe::control<QPushButton>(m_dialog, QStringLiteral("Command1")), Qt::LeftButton);
         return QStringLiteral("open the dialog and click 确定");
     }
 
@@ -298,7 +292,7 @@ class TestMonkey : public QObject
     Q_OBJECT
 
 private:
-    QStringList m_fatal;
+    FatalRecorder m_fatal;
 
     // Everything that must hold after any event; an empty text when it does.
     QString broken(VoDoMain &w) const
@@ -309,7 +303,7 @@ private:
         static const QSet<QString> scores = possibleScores();
 
         if (!m_fatal.isEmpty())
-            return QStringLiteral("fatal error: ") + m_fatal.join(u" | ");
+            return QStringLiteral("fatal error: ") + m_fatal.joined();
         if (!w.isVisible())
             return QStringLiteral("the practice window is gone");
 
@@ -330,38 +324,31 @@ private:
                 const QString name = QLatin1String(array) + u'_' + QString::number(row);
                 if (seen.value(name) != 1)
                     return QStringLiteral("%1 exists %2 times").arg(name).arg(seen.value(name));
-                if (!child(&w, name)->isVisibleTo(&w))
+                if (!SheetProbe::control(&w, name)->isVisibleTo(&w))
                     return name + QStringLiteral(" is hidden");
             }
         }
         for (int row = 1; row <= rows; ++row) {
-            const QString question = child<QLabel>(&w, QStringLiteral("Label1_%1").arg(row))->text();
+            const QString question = SheetProbe::control<QLabel>(&w, QStringLiteral("Label1_%1").arg(row))->text();
             if (!questionForm.match(question).hasMatch())
                 return QStringLiteral("row %1 asks \"%2\"").arg(row).arg(question);
         }
 
         for (const char *name : {"Tt1", "Tt2"}) {
-            const QString text = child<QLineEdit>(w.options(), QLatin1String(name))->text();
+            const QString text = SheetProbe::control<QLineEdit>(w.options(), QLatin1String(name))->text();
             if (Numbers::leadingNumber(text) > 2)
                 return QStringLiteral("%1 reads above 2: \"%2\"").arg(QLatin1String(name), text.left(40));
         }
-        const QString score = child<QLabel>(&w, QStringLiteral("Label4"))->text();
+        const QString score = SheetProbe::control<QLabel>(&w, QStringLiteral("Label4"))->text();
         if (!scores.contains(score))
             return QStringLiteral("score \"%1\"").arg(score);
-        const QString clock = child<QLabel>(&w, QStringLiteral("Label7"))->text();
+        const QString clock = SheetProbe::control<QLabel>(&w, QStringLiteral("Label7"))->text();
         if (!clockForm.match(clock).hasMatch())
             return QStringLiteral("clock \"%1\"").arg(clock);
         return {};
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        HandlerGuard::setFatalHandler([this](const QString &message) { m_fatal.append(message); });
-    }
-
-    void cleanupTestCase() { HandlerGuard::setFatalHandler({}); }
-
     void randomEventsKeepTheSheetWhole()
     {
         RandomSource source;
@@ -371,7 +358,7 @@ private Q_SLOTS:
         // Seconds pass only through the monkey's ticks, so that a run does not depend on how fast it goes;
         // the program starts and stops the timer as ever.
         w.timer()->setInterval(24 * 3600 * 1000);
-        QSignalSpy exitClicks(child<QPushButton>(&w, QStringLiteral("EndDo")), &QPushButton::clicked);
+        QSignalSpy exitClicks(SheetProbe::control<QPushButton>(&w, QStringLiteral("EndDo")), &QPushButton::clicked);
         QVERIFY(broken(w).isEmpty());
 
         const int events = eventCount();
@@ -381,8 +368,8 @@ private Q_SLOTS:
         int gradings = 0;
         int messages = 0;
         QSet<QString> scoresSeen;
-        QPointer<QObject> firstQuestion = child(&w, QStringLiteral("Label1_1"));
-        QString lastScore = child<QLabel>(&w, QStringLiteral("Label4"))->text();
+        QPointer<QObject> firstQuestion = SheetProbe::control(&w, QStringLiteral("Label1_1"));
+        QString lastScore = SheetProbe::control<QLabel>(&w, QStringLiteral("Label4"))->text();
         QElapsedTimer clock;
         clock.start();
 
@@ -399,11 +386,11 @@ private Q_SLOTS:
             QVERIFY2(exitClicks.isEmpty(), qPrintable(QStringLiteral("退出 was clicked after ") + recent.join(u", ")));
 
             // Coverage of what the events reached: new sheets and gradings.
-            if (QObject *first = child(&w, QStringLiteral("Label1_1")); first != firstQuestion) {
+            if (QObject *first = SheetProbe::control(&w, QStringLiteral("Label1_1")); first != firstQuestion) {
                 ++sheets;
                 firstQuestion = first;
             }
-            const QString score = child<QLabel>(&w, QStringLiteral("Label4"))->text();
+            const QString score = SheetProbe::control<QLabel>(&w, QStringLiteral("Label4"))->text();
             if (score != lastScore && score != u"00") {
                 ++gradings;
                 scoresSeen.insert(score);

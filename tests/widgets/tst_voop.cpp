@@ -1,10 +1,6 @@
 // The options dialog offscreen: its design, the digit-box limit, OK, and settings it must refuse.
+#include "fatalrecorder.h"
 #include "sheetprobe.h"
-
-#include "options/voop.h"
-#include "practice/handlerguard.h"
-#include "practice/vodomain.h"
-#include "questions/randomsource.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -23,7 +19,7 @@ class TestVoOp : public QObject
 
 private:
     FreshProgram m_program;
-    QStringList m_fatal;
+    FatalRecorder m_fatal;
 
     VoDoMain &fresh() { return m_program.start(); }
     VoOp *dialog() { return m_program.window()->options(); }
@@ -42,15 +38,10 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        HandlerGuard::setFatalHandler([this](const QString &message) { m_fatal.append(message); });
-    }
-    void init() { m_fatal.clear(); }
     void cleanup()
     {
         m_program.end();
-        QCOMPARE(m_fatal, QStringList());
+        QCOMPARE(m_fatal.take(), QStringList());
     }
 
     // --- design ---
@@ -176,11 +167,11 @@ private Q_SLOTS:
         button(&w, "Cmdbtn")->click();
         QVERIFY(!w.timer()->isActive());
         QVERIFY(dialog()->isVisible());
-        QCOMPARE(label(&w, QStringLiteral("Label7"))->text(), QStringLiteral("01:05"));
+        QCOMPARE(clock(&w), QStringLiteral("01:05"));
         // The practice window still takes answers and hands in while the dialog is open.
         box(&w, 1)->setText(rightAnswer(question(&w, 1)->text()));
         button(&w, "VoTaPg")->click();
-        QCOMPARE(label(&w, QStringLiteral("Label4"))->text(), QStringLiteral("5.00"));
+        QCOMPARE(score(&w), QStringLiteral("5.00"));
     }
 
     void okBuildsASheetWithTheChosenSettings()
@@ -197,7 +188,7 @@ private Q_SLOTS:
         QTest::mouseClick(ok(), Qt::LeftButton);
         QVERIFY(dialog()->isHidden());
         QVERIFY(w.timer()->isActive());
-        QCOMPARE(label(&w, QStringLiteral("Label7"))->text(), QStringLiteral("00:10"));
+        QCOMPARE(clock(&w), QStringLiteral("00:10"));
         static const QRegularExpression product(QStringLiteral("^[1-9][0-9]×[1-9]$"));
         for (const QString &q : questions(&w))
             QVERIFY2(product.match(q).hasMatch(), qPrintable(q));
@@ -210,7 +201,7 @@ private Q_SLOTS:
             check(name)->setChecked(true);
         text("Tt1")->setText(QStringLiteral("2"));
         ok()->click();
-        QCOMPARE(label(&w, QStringLiteral("Label7"))->text(), QStringLiteral("01:42"));
+        QCOMPARE(clock(&w), QStringLiteral("01:42"));
     }
 
     void valuesSurviveHidingAndShowing()
@@ -243,7 +234,7 @@ private Q_SLOTS:
         QVERIFY(w.timer()->isActive());
         QCOMPARE(questions(&w), sheet);
         QCOMPARE(box(&w, 4)->text(), QStringLiteral("9"));
-        QCOMPARE(label(&w, QStringLiteral("Label7"))->text(), QStringLiteral("01:04"));
+        QCOMPARE(clock(&w), QStringLiteral("01:04"));
     }
 
     void focusReturnsToTheFirstBoxAfterOk()
@@ -291,8 +282,8 @@ private Q_SLOTS:
         QList<QPointer<QWidget>> rows;
         for (int row = 1; row <= 20; ++row)
             rows << QPointer<QWidget>(box(&w, row));
-        const QString score = label(&w, QStringLiteral("Label4"))->text();
-        const QString clock = label(&w, QStringLiteral("Label7"))->text();
+        const QString scoreBefore = score(&w);
+        const QString clockBefore = clock(&w);
 
         w.Cmdbtn_Click();
         if (clockRunning)
@@ -312,8 +303,8 @@ private Q_SLOTS:
             QCOMPARE(rows[row - 1].data(), box(&w, row));
         QCOMPARE(box(&w, 2)->text(), QStringLiteral("6"));
         QCOMPARE(box(&w, 2)->isReadOnly(), !clockRunning);
-        QCOMPARE(label(&w, QStringLiteral("Label4"))->text(), score);
-        QCOMPARE(label(&w, QStringLiteral("Label7"))->text(), clock);
+        QCOMPARE(score(&w), scoreBefore);
+        QCOMPARE(clock(&w), clockBefore);
 
         // The same value is refused by "出题(&D)" as well, and the dialog can then be corrected.
         message()->close();
@@ -337,9 +328,9 @@ private Q_SLOTS:
         text("Text1")->setText(QStringLiteral("-5"));
         ok()->click();
         QVERIFY(!message());
-        QCOMPARE(label(&w, QStringLiteral("Label7"))->text(), QStringLiteral("00:0-5"));
+        QCOMPARE(clock(&w), QStringLiteral("00:0-5"));
         w.Timer1_Timer(); // its pieces read as zero: the sheet is handed in at once
-        QCOMPARE(label(&w, QStringLiteral("Label4"))->text(), QStringLiteral("0.00"));
+        QCOMPARE(score(&w), QStringLiteral("0.00"));
     }
 };
 

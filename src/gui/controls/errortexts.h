@@ -1,0 +1,16 @@
+// What the windows tell the learner about an error, in Chinese.
+#pragma once
+
+class QString;
+class RuntimeError;
+class SettingsError;
+
+namespace ErrorTexts {
+
+// Names the box, quotes the start of what it holds, and gives the range it accepts.
+QString settings(const SettingsError &error);
+
+// What went wrong, for the message before the program ends.
+QString runtime(const RuntimeError &error);
+
+} // namespace ErrorTexts

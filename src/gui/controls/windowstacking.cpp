@@ -1,0 +1,103 @@
+// Stacking and taskbar state of the program's top-level windows.
+#include "controls/windowstacking.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+#if defined(SUMORA_HAVE_XCB)
+#include <QElapsedTimer>
+#include <QThread>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+namespace {
+
+xcb_connection_t *x11Connection()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name);
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return value;
+}
+
+bool holdsState(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t state, xcb_atom_t wanted)
+{
+    const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, window, state, XCB_ATOM_ATOM, 0, 64);
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
+    bool found = false;
+    if (reply) {
+        const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
+        const int count = xcb_get_property_value_length(reply) / int(sizeof(xcb_atom_t));
+        found = std::find(atoms, atoms + count, wanted) != atoms + count;
+        free(reply);
+    }
+    return found;
+}
+
+} // namespace
+#endif
+
+void WindowStacking::setTopMost(QWidget *window, bool topMost)
+{
+    QWindow *handle = window->windowHandle();
+    if (!handle) {
+        // No native window yet: the flag is simply part of the one that will be made.
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
+        return;
+    }
+    // QWidget::setWindowFlag would destroy the native window and make a new one, losing its state.
+    handle->setFlag(Qt::WindowStaysOnTopHint, topMost);
+    window->overrideWindowFlags(handle->flags());
+}
+
+void WindowStacking::waitUntilNotTopMost(QWidget *window, int timeoutMs)
+{
+#if defined(SUMORA_HAVE_XCB)
+    xcb_connection_t *connection = x11Connection();
+    if (!connection || !window->isVisible())
+        return;
+    const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
+    const xcb_atom_t above = atom(connection, "_NET_WM_STATE_ABOVE");
+    xcb_flush(connection);
+    QElapsedTimer waited;
+    waited.start();
+    while (holdsState(connection, xcb_window_t(window->winId()), state, above) && waited.elapsed() < timeoutMs)
+        QThread::msleep(5);
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(timeoutMs);
+#endif
+}
+
+void WindowStacking::hideFromTaskbar(QWidget *window)
+{
+#if defined(SUMORA_HAVE_XCB)
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
+        return;
+    const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
+    const xcb_atom_t skipTaskbar = atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
+    if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE)
+        return;
+    // Before mapping the window manager reads the state from this property; Qt keeps what is
+    // there when it adds its own states later.
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state, XCB_ATOM_ATOM, 32,
+                        1, &skipTaskbar);
+    xcb_flush(connection);
+#else
+    Q_UNUSED(window);
+#endif
+}

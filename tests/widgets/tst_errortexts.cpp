@@ -1,0 +1,74 @@
+// The messages the windows write for refused settings and for run-time errors.
+#include "controls/errortexts.h"
+#include "shared/runtimeerror.h"
+#include "sheet/settingserror.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(SettingsError::Box)
+Q_DECLARE_METATYPE(RuntimeError::Kind)
+
+class TestErrorTexts : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void settings_data()
+    {
+        QTest::addColumn<SettingsError::Box>("box");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QStringList>("says"); // parts the message must hold, in this order
+        using Box = SettingsError::Box;
+        QTest::newRow("first count") << Box::FirstCount << QStringList{QStringLiteral("-40000")}
+                                     << QStringList{QStringLiteral("第一个框"), QStringLiteral("“-40000”"),
+                                                    QStringLiteral("-32768 到 2")};
+        QTest::newRow("second count") << Box::SecondCount << QStringList{QStringLiteral("1e10")}
+                                      << QStringList{QStringLiteral("第二个框"), QStringLiteral("“1e10”"),
+                                                     QStringLiteral("-32768 到 2")};
+        QTest::newRow("both counts quoted") << Box::DigitCounts
+                                            << QStringList{QStringLiteral("-1000"), QStringLiteral("-999")}
+                                            << QStringList{QStringLiteral("“-1000”与“-999”"),
+                                                           QStringLiteral("-32768 到 32767 秒"),
+                                                           QStringLiteral("0 到 2")};
+        QTest::newRow("fixed time") << Box::FixedTime << QStringList{QStringLiteral("40000")}
+                                    << QStringList{QStringLiteral("做题用时"), QStringLiteral("“40000”"),
+                                                   QStringLiteral("-32768 到 32767 之间的秒数")};
+        // A pasted text is quoted by its first 24 characters only.
+        const QString pasted = QString(30, u' ') + QStringLiteral("70000");
+        QTest::newRow("long text cut to its start") << Box::FixedTime << QStringList{pasted}
+                                                   << QStringList{u'“' + pasted.first(24) + QStringLiteral("…”")};
+    }
+    void settings()
+    {
+        QFETCH(SettingsError::Box, box);
+        QFETCH(QStringList, values);
+        QFETCH(QStringList, says);
+        const QString text = ErrorTexts::settings(SettingsError(box, values));
+        QVERIFY2(text.contains(u"范围"), qPrintable(text)); // says that a range was left
+        qsizetype from = 0;
+        for (const QString &part : says) {
+            const qsizetype at = text.indexOf(part, from);
+            QVERIFY2(at >= 0, qPrintable(part + QStringLiteral(" not in order in: ") + text));
+            from = at + part.size();
+        }
+        QVERIFY2(!text.contains(QString(25, u' ')), "a long text is not quoted whole");
+    }
+
+    void runtime_data()
+    {
+        QTest::addColumn<RuntimeError::Kind>("kind");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("overflow") << RuntimeError::Kind::Overflow << QStringLiteral("溢出");
+        QTest::newRow("division by zero") << RuntimeError::Kind::DivisionByZero << QStringLiteral("除数为零");
+        QTest::newRow("invalid call") << RuntimeError::Kind::InvalidCall << QStringLiteral("无效的过程调用");
+    }
+    void runtime()
+    {
+        QFETCH(RuntimeError::Kind, kind);
+        QFETCH(QString, says);
+        QVERIFY(ErrorTexts::runtime(RuntimeError(kind)).contains(says));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestErrorTexts)
+#include "tst_errortexts.moc"
