@@ -1,4 +1,5 @@
-// Sheet benchmarks on the offscreen platform: build and grading times, resident-set growth, and the clock's hand-in delay.
+// Sheet benchmarks on the offscreen platform: build and grading times, resident-set growth, and the clock's hand-in
+// delay.
 #include "sheetprobe.h"
 
 #include "controls/handlerguard.h"

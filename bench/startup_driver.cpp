@@ -1,8 +1,8 @@
 // Start-up benchmark driver: runs the program and the one-label yardstick in turn, exec to first frame and peak memory.
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -148,8 +148,9 @@ int main(int argc, char *argv[])
            format("%.1f / %.1f ms", median(programMs), minimum(programMs)), "", "");
     figure("start-up to first frame, one label (median / min)",
            format("%.1f / %.1f ms", median(yardstickMs), minimum(yardstickMs)), "", "");
-    figure("start-up ratio (medians; minima)", format("%.2f; %.2f", timeRatio, minimum(programMs) / minimum(yardstickMs)),
-           "<= 1.20", timeRatio <= 1.2 ? "yes" : "no");
+    figure("start-up ratio (medians; minima)",
+           format("%.2f; %.2f", timeRatio, minimum(programMs) / minimum(yardstickMs)), "<= 1.20",
+           timeRatio <= 1.2 ? "yes" : "no");
     figure("peak resident set, Sumora / one label (median)",
            format("%.1f / %.1f MiB", median(programMiB), median(yardstickMiB)), "", "");
     figure("peak resident set ratio", format("%.2f", memoryRatio), "<= 1.25", memoryRatio <= 1.25 ? "yes" : "no");

@@ -1,4 +1,5 @@
-// Start-up probe linked into the benchmark builds: reports the first painted frame of the main window, then ends the process.
+// Start-up probe linked into the benchmark builds: reports the first painted frame of the main window, then ends the
+// process.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>

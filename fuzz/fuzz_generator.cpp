@@ -2,9 +2,9 @@
 #include "fuzzcheck.h"
 
 #include "questions/prmain.h"
-#include "shared/operators.h"
 #include "questions/randomsource.h"
 #include "shared/numbers.h"
+#include "shared/operators.h"
 #include "shared/runtimeerror.h"
 
 #include <QString>
@@ -129,10 +129,38 @@ void checkForm(const QString &question, const QString &set, int first, int secon
 
 // Characters that count texts and operator sets are made of in the free shape.
 // Besides the four symbols it holds their neighbours in Unicode (U+FF0E, U+00D8, U+00F6), which are none.
-constexpr char16_t alphabet[32] = {u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7', u'8', u'9', u'.',
-                                   u'-', u'+', u'e', u' ', u'\t', Operators::plus, Operators::minus, Operators::times,
-                                   Operators::divide, u'x', u'加', u'\uFF0E', u'\u00D8', u'０', u'3', u'1',
-                                   u'2', u'E', u'\n', u'\u00F6', u'9'};
+constexpr char16_t alphabet[32] = {u'0',
+                                   u'1',
+                                   u'2',
+                                   u'3',
+                                   u'4',
+                                   u'5',
+                                   u'6',
+                                   u'7',
+                                   u'8',
+                                   u'9',
+                                   u'.',
+                                   u'-',
+                                   u'+',
+                                   u'e',
+                                   u' ',
+                                   u'\t',
+                                   Operators::plus,
+                                   Operators::minus,
+                                   Operators::times,
+                                   Operators::divide,
+                                   u'x',
+                                   u'加',
+                                   u'\uFF0E',
+                                   u'\u00D8',
+                                   u'０',
+                                   u'3',
+                                   u'1',
+                                   u'2',
+                                   u'E',
+                                   u'\n',
+                                   u'\u00F6',
+                                   u'9'};
 
 QString textFrom(ByteReader &in, int length)
 {
@@ -145,8 +173,8 @@ QString textFrom(ByteReader &in, int length)
 // The counts as a learner or the settings could write them: "3", " +3", "2.5" (rounds to 2), "-1" ...
 QString countText(uint8_t b)
 {
-    static const char16_t *const shapes[] = {u"1", u"2", u"3", u"4", u" 2", u"+3", u"1.4", u"2.5", u"3.5",
-                                             u"0", u"-1", u"4e0", u"0.4e1", u"1\t", u"2x", u"-32768"};
+    static const char16_t *const shapes[] = {u"1",   u"2", u"3",  u"4",   u" 2",    u"+3",  u"1.4", u"2.5",
+                                             u"3.5", u"0", u"-1", u"4e0", u"0.4e1", u"1\t", u"2x",  u"-32768"};
     return QString::fromUtf16(shapes[b % 16]);
 }
 
@@ -222,7 +250,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const long long used = source.draws() - drawsBefore;
         require(used > 0 && used % perAttempt == 0, "the draws are not whole attempts", detail);
         if (!set.contains(QChar(Operators::minus)) && std::all_of(set.begin(), set.end(), isOperator))
-            require(used == perAttempt, "a set of ＋ × ÷ only took more than one attempt", detail + QStringLiteral(" ") + *question);
+            require(used == perAttempt, "a set of ＋ × ÷ only took more than one attempt",
+                    detail + QStringLiteral(" ") + *question);
     }
     return 0;
 }

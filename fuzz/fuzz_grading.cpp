@@ -1,10 +1,11 @@
-// Fuzz target: the expected answer of any question text, and of generated-looking "a<op>b" texts against integer arithmetic.
+// Fuzz target: the expected answer of any question text, and of generated-looking "a<op>b" texts against integer
+// arithmetic.
 #include "fuzzcheck.h"
 
-#include "sheet/grading.h"
-#include "shared/operators.h"
 #include "shared/numbers.h"
+#include "shared/operators.h"
 #include "shared/runtimeerror.h"
+#include "sheet/grading.h"
 
 #include <QString>
 
@@ -62,7 +63,8 @@ Outcome grade(const QString &question)
     } catch (const RuntimeError &error) {
         outcome.error = error.kind();
     } catch (const std::exception &error) {
-        fail("expectedAnswer threw something other than RuntimeError", question + QStringLiteral(" / ") + QString::fromUtf8(error.what()));
+        fail("expectedAnswer threw something other than RuntimeError",
+             question + QStringLiteral(" / ") + QString::fromUtf8(error.what()));
     } catch (...) {
         fail("expectedAnswer threw a non-standard exception", question);
     }
@@ -82,8 +84,8 @@ void checkAnyText(const QString &question)
     if (outcome.answer) {
         require(isAnswerForm(*outcome.answer), "the answer is not a plain decimal of at most three decimals",
                 question + QStringLiteral(" → ") + *outcome.answer);
-        require(Grading::isCorrect(QStringLiteral("  ") + *outcome.answer + QStringLiteral(" "), *outcome.answer), "the answer itself is not correct",
-                *outcome.answer);
+        require(Grading::isCorrect(QStringLiteral("  ") + *outcome.answer + QStringLiteral(" "), *outcome.answer),
+                "the answer itself is not correct", *outcome.answer);
     }
 }
 
@@ -111,9 +113,9 @@ void checkArithmetic(ByteReader &in)
                 question + QStringLiteral(" → ") + *outcome.answer);
         return;
     }
-    const long long exact = op == Operators::plus    ? (long long)a + b
-                            : op == Operators::minus ? (long long)a - b
-                            : op == Operators::times ? (long long)a * b
+    const long long exact = op == Operators::plus ? (long long)a + b
+            : op == Operators::minus              ? (long long)a - b
+            : op == Operators::times              ? (long long)a * b
                                                   : (long long)a / b;
     require(*outcome.answer == QString::number(exact), "an integer result was not written as its digits",
             question + QStringLiteral(" → ") + *outcome.answer);

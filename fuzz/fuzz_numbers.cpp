@@ -118,8 +118,8 @@ void checkForms(double v)
         require(Numbers::plainText(back) == plain, "the plain form is not a fixed point", show(v) + u' ' + plain);
         // Rounding to 15 digits moves a value by at most 5e-15 of itself, reading back by half an ulp more.
         if (std::fabs(v) >= DBL_MIN)
-            require(std::fabs(back - v) <= std::fabs(v) * (5e-15 + DBL_EPSILON), "the plain form lost more than rounding",
-                    show(v) + u' ' + show(back));
+            require(std::fabs(back - v) <= std::fabs(v) * (5e-15 + DBL_EPSILON),
+                    "the plain form lost more than rounding", show(v) + u' ' + show(back));
     }
 
     const QString fixed = Numbers::fixedTwo(v);
@@ -168,8 +168,7 @@ void checkShortDecimal(ByteReader &in)
     static const char16_t *const ends[] = {u"", u"x", u"元", u"＋3", u"－", u"，", u"..5", u"e", u"e+", u"-1", u"+"};
     spaced += QString::fromUtf16(ends[in.byte() % (sizeof ends / sizeof *ends)]);
     const double read = Numbers::leadingNumber(spaced);
-    require(read == x, "blanks or a tail changed the value",
-            spaced + u' ' + show(read) + u' ' + show(x));
+    require(read == x, "blanks or a tail changed the value", spaced + u' ' + show(read) + u' ' + show(x));
 }
 
 // Every 16-bit integer is written as its digits and read back exactly.

@@ -1,6 +1,6 @@
 // Grading from texts alone: the expected answer of a question, the answer comparison and the score.
-#include "sheet/grading.h"
 #include "raised.h"
+#include "sheet/grading.h"
 
 #include <QtTest>
 

@@ -64,23 +64,23 @@ void TestLayout::designPositions_data()
 
     // Labels step by 2202 a column, the answer box by 2204: the box drifts 2 twips a column.
     const std::array<std::array<float, 4>, ElementCount> lefts{{
-        {360, 2562, 4764, 6966},
-        {1200, 3402, 5604, 7806},
-        {2175, 4377, 6579, 8781},
-        {1440, 3644, 5848, 8052},
+            {360, 2562, 4764, 6966},
+            {1200, 3402, 5604, 7806},
+            {2175, 4377, 6579, 8781},
+            {1440, 3644, 5848, 8052},
     }};
     const std::array<std::array<float, 5>, ElementCount> tops{{
-        {660, 1160, 1660, 2160, 2660},
-        {660, 1160, 1660, 2160, 2660},
-        {690, 1190, 1690, 2190, 2690},
-        {599, 1099, 1599, 2099, 2599},
+            {660, 1160, 1660, 2160, 2660},
+            {660, 1160, 1660, 2160, 2660},
+            {690, 1190, 1690, 2190, 2690},
+            {599, 1099, 1599, 2099, 2599},
     }};
     for (int e = 0; e < ElementCount; ++e) {
         for (int i = 1; i <= rowsPerSheet; ++i) {
             const int column = (i - 1) % rowsPerLine;
             const int line = (i - 1) / rowsPerLine;
             QTest::addRow("%s of row %d (line %d, column %d)", elementName(Element(e)), i, line, column)
-                << i << Element(e) << lefts[size_t(e)][size_t(column)] << tops[size_t(e)][size_t(line)];
+                    << i << Element(e) << lefts[size_t(e)][size_t(column)] << tops[size_t(e)][size_t(line)];
         }
     }
 }

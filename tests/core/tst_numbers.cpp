@@ -100,7 +100,8 @@ void TestNumbers::leadingNumber()
     QFETCH(double, expected);
     const double actual = Numbers::leadingNumber(text);
     // Exact: the reading must be correctly rounded, not merely close.
-    QVERIFY2(actual == expected, qPrintable(u"read %1, expected %2"_s.arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+    QVERIFY2(actual == expected,
+             qPrintable(u"read %1, expected %2"_s.arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
 }
 
 void TestNumbers::toInt16_data()

@@ -1,8 +1,8 @@
 // The random source and the question generator: fed draws for exact texts, many seeds for the guarantees.
 #include "questions/prmain.h"
-#include "shared/operators.h"
 #include "questions/randomsource.h"
 #include "raised.h"
+#include "shared/operators.h"
 
 #include <QList>
 #include <QtTest>
@@ -65,8 +65,14 @@ private:
 };
 
 // Draws that make the generator pick a leading digit of 1 to 9, or a further digit of 0 to 9.
-float leadingDigitDraw(int digit) { return float((digit - 0.5) / 9.0); }
-float furtherDigitDraw(int digit) { return float((digit + 0.5) / 10.0); }
+float leadingDigitDraw(int digit)
+{
+    return float((digit - 0.5) / 9.0);
+}
+float furtherDigitDraw(int digit)
+{
+    return float((digit + 0.5) / 10.0);
+}
 
 void appendOperand(QList<float> &draws, int value)
 {
@@ -190,18 +196,22 @@ void TestQuestions::workedValues_data()
 
     QTest::newRow("÷ of 10 and 9 gives 9÷9") << u"2"_s << u"1"_s << divideSign << 0 << 10 << 9 << u"9÷9"_s;
     QTest::newRow("÷ of 57 and 8 rounds down to 56÷8") << u"2"_s << u"1"_s << divideSign << 0 << 57 << 8 << u"56÷8"_s;
-    QTest::newRow("÷ makes the two-digit number the dividend") << u"1"_s << u"2"_s << divideSign << 0 << 7 << 45 << u"42÷7"_s;
+    QTest::newRow("÷ makes the two-digit number the dividend")
+            << u"1"_s << u"2"_s << divideSign << 0 << 7 << 45 << u"42÷7"_s;
     QTest::newRow("－ puts the larger number first") << u"1"_s << u"2"_s << minusSign << 0 << 7 << 45 << u"45－7"_s;
     QTest::newRow("－ keeps an already larger first") << u"2"_s << u"1"_s << minusSign << 0 << 52 << 9 << u"52－9"_s;
     QTest::newRow("× keeps the drawn order") << u"1"_s << u"2"_s << timesSign << 0 << 7 << 45 << u"7×45"_s;
     QTest::newRow("＋ keeps the drawn order") << u"1"_s << u"2"_s << plusSign << 0 << 7 << 45 << u"7＋45"_s;
     QTest::newRow("÷ of 37 and 45 gives 37÷37") << u"2"_s << u"2"_s << divideSign << 0 << 37 << 45 << u"37÷37"_s;
     QTest::newRow("× cuts a three-digit second operand") << u"1"_s << u"3"_s << timesSign << 0 << 7 << 347 << u"7×34"_s;
-    QTest::newRow("÷ cuts the second operand before dividing") << u"2"_s << u"3"_s << divideSign << 0 << 57 << 347 << u"34÷34"_s;
-    QTest::newRow("＋ does not cut a long second operand") << u"1"_s << u"3"_s << plusSign << 0 << 7 << 347 << u"7＋347"_s;
+    QTest::newRow("÷ cuts the second operand before dividing")
+            << u"2"_s << u"3"_s << divideSign << 0 << 57 << 347 << u"34÷34"_s;
+    QTest::newRow("＋ does not cut a long second operand")
+            << u"1"_s << u"3"_s << plusSign << 0 << 7 << 347 << u"7＋347"_s;
     QTest::newRow("count 1.5 reads as two digits") << u"1.5"_s << u"1"_s << divideSign << 0 << 57 << 8 << u"56÷8"_s;
     QTest::newRow("three digits with a zero inside") << u"3"_s << u"1"_s << minusSign << 0 << 105 << 9 << u"105－9"_s;
-    QTest::newRow("five digits up to the largest operand") << u"5"_s << u"1"_s << plusSign << 0 << 32767 << 1 << u"32767＋1"_s;
+    QTest::newRow("five digits up to the largest operand")
+            << u"5"_s << u"1"_s << plusSign << 0 << 32767 << 1 << u"32767＋1"_s;
     QTest::newRow("first of four operators") << u"1"_s << u"1"_s << allFour << 0 << 3 << 4 << u"3＋4"_s;
     QTest::newRow("second of four operators") << u"1"_s << u"1"_s << allFour << 1 << 3 << 4 << u"4－3"_s;
     QTest::newRow("third of four operators") << u"1"_s << u"1"_s << allFour << 2 << 3 << 4 << u"3×4"_s;
@@ -273,7 +283,11 @@ void TestQuestions::contractOverManySeeds()
 {
     QFETCH(QString, count);
     QFETCH(int, digits);
-    struct Partner { QString text; int digits; };
+    struct Partner
+    {
+        QString text;
+        int digits;
+    };
     const Partner partners[] = {{u"1"_s, 1}, {u"2"_s, 2}, {u"3"_s, 3}};
     for (const QChar op : allFour) {
         for (const Partner &partner : partners) {
@@ -286,8 +300,8 @@ void TestQuestions::contractOverManySeeds()
                 for (unsigned seed = 1; seed <= 50; ++seed) {
                     SeededSource source(seed);
                     const QString question = PrMain::MakeQuestion(first, second, QString(op), source);
-                    const QString context = u"%1 from counts \"%2\", \"%3\", seed %4: "_s.arg(question, first, second)
-                                                .arg(seed);
+                    const QString context =
+                            u"%1 from counts \"%2\", \"%3\", seed %4: "_s.arg(question, first, second).arg(seed);
                     const QString breach = contractBreach(question, op, firstDigits, secondDigits);
                     QVERIFY2(breach.isEmpty(), qPrintable(context + breach));
                     // Only "－" may discard attempts (equal operands); every attempt has the same size.

@@ -1,9 +1,9 @@
 // Sheet time, the countdown text and its tick, and the plan a sheet build takes from the settings.
+#include "raised.h"
+#include "shared/operators.h"
 #include "sheet/settingserror.h"
 #include "sheet/sheetplan.h"
 #include "sheet/sheettime.h"
-#include "shared/operators.h"
-#include "raised.h"
 
 #include <QtTest>
 
@@ -165,25 +165,37 @@ void TestSheetRules::plan_data()
 
     const QString both = u"＋－"_s;
     QTest::newRow("start-up defaults") << both << u"1"_s << u"1"_s << false << u"70"_s << u"1"_s << u"1"_s << 65;
-    QTest::newRow("all four in fixed order") << u"÷×－＋"_s << u"2"_s << u"1"_s << false << u"70"_s << u"2"_s << u"1"_s << 102;
-    QTest::newRow("empty first box falls back to 3 and 1") << both << QString() << u"2"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
+    QTest::newRow("all four in fixed order")
+            << u"÷×－＋"_s << u"2"_s << u"1"_s << false << u"70"_s << u"2"_s << u"1"_s << 102;
+    QTest::newRow("empty first box falls back to 3 and 1")
+            << both << QString() << u"2"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
     QTest::newRow("first box 0 falls back") << both << u"0"_s << u"2"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
-    QTest::newRow("first box without number falls back") << both << u"abc"_s << u"1"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
-    QTest::newRow("second box 0.5 rounds to 0 and falls back") << both << u"2"_s << u"0.5"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
-    QTest::newRow("second box 0.4 falls back") << both << u"1"_s << u"0.4"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
-    QTest::newRow("first box 0.4 is not zero") << u"＋"_s << u"0.4"_s << u"1"_s << false << u"70"_s << u"0.4"_s << u"1"_s << 53;
-    QTest::newRow("first box keeps its fraction") << u"×"_s << u"1.5"_s << u"1"_s << false << u"70"_s << u"1.5"_s << u"1"_s << 97;
-    QTest::newRow("second box is rounded to even") << both << u"1"_s << u"1.5"_s << false << u"70"_s << u"1"_s << u"2"_s << 85;
-    QTest::newRow("counts handed on in plain form") << both << u" 2 "_s << u"2.5"_s << false << u"70"_s << u"2"_s << u"2"_s << 105;
+    QTest::newRow("first box without number falls back")
+            << both << u"abc"_s << u"1"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
+    QTest::newRow("second box 0.5 rounds to 0 and falls back")
+            << both << u"2"_s << u"0.5"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
+    QTest::newRow("second box 0.4 falls back")
+            << both << u"1"_s << u"0.4"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
+    QTest::newRow("first box 0.4 is not zero")
+            << u"＋"_s << u"0.4"_s << u"1"_s << false << u"70"_s << u"0.4"_s << u"1"_s << 53;
+    QTest::newRow("first box keeps its fraction")
+            << u"×"_s << u"1.5"_s << u"1"_s << false << u"70"_s << u"1.5"_s << u"1"_s << 97;
+    QTest::newRow("second box is rounded to even")
+            << both << u"1"_s << u"1.5"_s << false << u"70"_s << u"1"_s << u"2"_s << 85;
+    QTest::newRow("counts handed on in plain form")
+            << both << u" 2 "_s << u"2.5"_s << false << u"70"_s << u"2"_s << u"2"_s << 105;
     QTest::newRow("fixed 70") << both << u"1"_s << u"1"_s << true << u"70"_s << u"1"_s << u"1"_s << 70;
     QTest::newRow("fixed 10") << both << u"1"_s << u"1"_s << true << u"10"_s << u"1"_s << u"1"_s << 10;
     QTest::newRow("fixed 9") << both << u"1"_s << u"1"_s << true << u"9"_s << u"1"_s << u"1"_s << 9;
     QTest::newRow("fixed 0") << both << u"1"_s << u"1"_s << true << u"0"_s << u"1"_s << u"1"_s << 0;
     QTest::newRow("fixed empty reads as 0") << both << u"1"_s << u"1"_s << true << QString() << u"1"_s << u"1"_s << 0;
-    QTest::newRow("fixed 6000 becomes 5990") << both << u"1"_s << u"1"_s << true << u"6000"_s << u"1"_s << u"1"_s << 5990;
+    QTest::newRow("fixed 6000 becomes 5990")
+            << both << u"1"_s << u"1"_s << true << u"6000"_s << u"1"_s << u"1"_s << 5990;
     QTest::newRow("fixed 5999 stays") << both << u"1"_s << u"1"_s << true << u"5999"_s << u"1"_s << u"1"_s << 5999;
-    QTest::newRow("fixed negative is not corrected") << both << u"1"_s << u"1"_s << true << u"-5"_s << u"1"_s << u"1"_s << -5;
-    QTest::newRow("fixed off ignores an unusable fixed time") << both << u"1"_s << u"1"_s << false << u"40000"_s << u"1"_s << u"1"_s << 65;
+    QTest::newRow("fixed negative is not corrected")
+            << both << u"1"_s << u"1"_s << true << u"-5"_s << u"1"_s << u"1"_s << -5;
+    QTest::newRow("fixed off ignores an unusable fixed time")
+            << both << u"1"_s << u"1"_s << false << u"40000"_s << u"1"_s << u"1"_s << 65;
 }
 
 void TestSheetRules::plan()
@@ -244,7 +256,8 @@ void TestSheetRules::planErrors_data()
     QTest::newRow("first count far below 16 bits") << both << u"-1e10"_s << u"1"_s << QString() << Box::FirstCount;
     QTest::newRow("first count beyond 16 bits") << both << u"40000"_s << u"1"_s << QString() << Box::FirstCount;
     QTest::newRow("first count beyond double range") << both << u"-1e400"_s << u"1"_s << QString() << Box::FirstCount;
-    QTest::newRow("negative counts overflow the sheet time") << both << u"-1000"_s << u"-1000"_s << QString() << Box::DigitCounts;
+    QTest::newRow("negative counts overflow the sheet time")
+            << both << u"-1000"_s << u"-1000"_s << QString() << Box::DigitCounts;
     QTest::newRow("× allowance too long for 16 bits") << u"×"_s << u"20"_s << u"1"_s << QString() << Box::DigitCounts;
 }
 
@@ -269,10 +282,10 @@ void TestSheetRules::planErrors()
         QCOMPARE(int(error.box()), int(box));
         // What the learner typed, for the message that quotes it: both counts when their sheet time overflows.
         using Box = SettingsError::Box;
-        const QStringList typed = box == Box::FixedTime     ? QStringList{text1}
-                                  : box == Box::SecondCount ? QStringList{tt2}
-                                  : box == Box::FirstCount  ? QStringList{tt1}
-                                                            : QStringList{tt1, tt2};
+        const QStringList typed = box == Box::FixedTime ? QStringList{text1}
+                : box == Box::SecondCount               ? QStringList{tt2}
+                : box == Box::FirstCount                ? QStringList{tt1}
+                                                        : QStringList{tt1, tt2};
         QCOMPARE(error.values(), typed);
     }
 }

@@ -116,11 +116,15 @@ private:
             int weight; // in thousandths of the key events
         };
         static const Key keys[] = {
-            {Qt::Key_Return, Qt::NoModifier, "Enter", 80},       {Qt::Key_Enter, Qt::KeypadModifier, "keypad Enter", 30},
-            {Qt::Key_Tab, Qt::NoModifier, "Tab", 80},            {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab", 40},
-            {Qt::Key_Backspace, Qt::NoModifier, "Backspace", 60}, {Qt::Key_Minus, Qt::NoModifier, "-", 40},
-            {Qt::Key_Period, Qt::NoModifier, ".", 40},            {Qt::Key_T, Qt::AltModifier, "Alt+T", 10},
-            {Qt::Key_D, Qt::AltModifier, "Alt+D", 10},
+                {Qt::Key_Return, Qt::NoModifier, "Enter", 80},
+                {Qt::Key_Enter, Qt::KeypadModifier, "keypad Enter", 30},
+                {Qt::Key_Tab, Qt::NoModifier, "Tab", 80},
+                {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab", 40},
+                {Qt::Key_Backspace, Qt::NoModifier, "Backspace", 60},
+                {Qt::Key_Minus, Qt::NoModifier, "-", 40},
+                {Qt::Key_Period, Qt::NoModifier, ".", 40},
+                {Qt::Key_T, Qt::AltModifier, "Alt+T", 10},
+                {Qt::Key_D, Qt::AltModifier, "Alt+D", 10},
         };
         QWidget *target = keyTarget();
         const QString where = target->objectName();
@@ -249,7 +253,7 @@ private:
             QTest::mouseClick(SheetProbe::control<QPushButton>(&m_window, QStringLiteral("Cmdbtn")), Qt::LeftButton);
             return QStringLiteral("open the dialog");
         }
-        static const char *const names[] = {"Check1", "Check2", "Check3", "Check4", "Check5",
+        static const char *const names[] = {"Check1", "Check2", "Check3", "Check4",  "Check5",
                                             "Tt1",    "Tt2",    "Text1",  "Command1"};
         const char *name = names[pick(int(std::size(names)))];
         QWidget *control = SheetProbe::control(m_dialog, QLatin1String(name));
@@ -404,8 +408,8 @@ private Q_SLOTS:
         QVERIFY2(broken(w).isEmpty(), qPrintable(broken(w)));
         QVERIFY(exitClicks.isEmpty());
 
-        qInfo("%d events in %lld ms: %d sheets built, %d gradings (%lld distinct scores), %d setting messages",
-              events, qint64(clock.elapsed()), sheets, gradings, qint64(scoresSeen.size()), messages);
+        qInfo("%d events in %lld ms: %d sheets built, %d gradings (%lld distinct scores), %d setting messages", events,
+              qint64(clock.elapsed()), sheets, gradings, qint64(scoresSeen.size()), messages);
         // The events must have reached what they are meant to exercise.
         QVERIFY2(sheets >= events / 200, "too few sheets were built");
         QVERIFY2(gradings >= events / 200, "too few sheets were graded");

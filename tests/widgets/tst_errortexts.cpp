@@ -25,18 +25,17 @@ private Q_SLOTS:
         QTest::newRow("second count") << Box::SecondCount << QStringList{QStringLiteral("1e10")}
                                       << QStringList{QStringLiteral("第二个框"), QStringLiteral("“1e10”"),
                                                      QStringLiteral("-32768 到 2")};
-        QTest::newRow("both counts quoted") << Box::DigitCounts
-                                            << QStringList{QStringLiteral("-1000"), QStringLiteral("-999")}
-                                            << QStringList{QStringLiteral("“-1000”与“-999”"),
-                                                           QStringLiteral("-32768 到 32767 秒"),
-                                                           QStringLiteral("0 到 2")};
+        QTest::newRow("both counts quoted")
+                << Box::DigitCounts << QStringList{QStringLiteral("-1000"), QStringLiteral("-999")}
+                << QStringList{QStringLiteral("“-1000”与“-999”"), QStringLiteral("-32768 到 32767 秒"),
+                               QStringLiteral("0 到 2")};
         QTest::newRow("fixed time") << Box::FixedTime << QStringList{QStringLiteral("40000")}
                                     << QStringList{QStringLiteral("做题用时"), QStringLiteral("“40000”"),
                                                    QStringLiteral("-32768 到 32767 之间的秒数")};
         // A pasted text is quoted by its first 24 characters only.
         const QString pasted = QString(30, u' ') + QStringLiteral("70000");
-        QTest::newRow("long text cut to its start") << Box::FixedTime << QStringList{pasted}
-                                                   << QStringList{u'“' + pasted.first(24) + QStringLiteral("…”")};
+        QTest::newRow("long text cut to its start")
+                << Box::FixedTime << QStringList{pasted} << QStringList{u'“' + pasted.first(24) + QStringLiteral("…”")};
     }
     void settings()
     {

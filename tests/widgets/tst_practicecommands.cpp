@@ -85,7 +85,7 @@ private Q_SLOTS:
         QCOMPARE(loop.exec(), 0);
         QVERIFY(!(w.windowHandle()->flags() & Qt::WindowStaysOnTopHint));
         QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
-        QCOMPARE(w.winId(), id); // the same native window, not a new one
+        QCOMPARE(w.winId(), id);                   // the same native window, not a new one
         QCOMPARE(score(&w), QStringLiteral("00")); // not graded
     }
 

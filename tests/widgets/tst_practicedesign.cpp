@@ -91,10 +91,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("left");
-        QTest::newRow("hand in") << "VoTaPg" << "交卷(&T)" << 296;
-        QTest::newRow("new sheet") << "Command1" << "出题(&D)" << 374;
-        QTest::newRow("options") << "Cmdbtn" << "设置" << 452;
-        QTest::newRow("exit") << "EndDo" << "退出(&X)" << 530;
+        QTest::newRow("hand in") << "VoTaPg"
+                                 << "交卷(&T)" << 296;
+        QTest::newRow("new sheet") << "Command1"
+                                   << "出题(&D)" << 374;
+        QTest::newRow("options") << "Cmdbtn"
+                                 << "设置" << 452;
+        QTest::newRow("exit") << "EndDo"
+                              << "退出(&X)" << 530;
     }
 
     void buttonsInDesignOrder()
@@ -135,8 +139,8 @@ private Q_SLOTS:
                                       << QList<int>{660, 1160, 1660, 2160, 2660};
         QTest::newRow("marks") << "Label3" << QList<int>{2175, 4377, 6579, 8781}
                                << QList<int>{690, 1190, 1690, 2190, 2690};
-        QTest::newRow("answer boxes drift 2 twips a column") << "Text2" << QList<int>{1440, 3644, 5848, 8052}
-                                                             << QList<int>{599, 1099, 1599, 2099, 2599};
+        QTest::newRow("answer boxes drift 2 twips a column")
+                << "Text2" << QList<int>{1440, 3644, 5848, 8052} << QList<int>{599, 1099, 1599, 2099, 2599};
     }
 
     void rowPositions()

@@ -84,9 +84,9 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(dialog()));
         check("Check1")->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), check("Check1"));
-        const QList<QWidget *> expected{check("Check2"), check("Check3"), check("Check4"), text("Tt1"),
-                                        text("Tt2"),     ok(),            check("Check5"), text("Text1"),
-                                        check("Check1")};
+        const QList<QWidget *> expected{check("Check2"), check("Check3"), check("Check4"),
+                                        text("Tt1"),     text("Tt2"),     ok(),
+                                        check("Check5"), text("Text1"),   check("Check1")};
         for (QWidget *next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
@@ -258,13 +258,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fixed"); // empty: no fixed time
         QTest::addColumn<bool>("clockRunning");
         QTest::addColumn<QString>("mentions");
-        QTest::newRow("fixed time of 40000") << "1" << "1" << "40000" << true << "-32768 到 32767";
-        QTest::newRow("fixed time beyond doubles") << "1" << "1" << "1e400" << false << "做题用时";
-        QTest::newRow("second count -40000") << "1" << "-40000" << "" << true << "第二个框";
-        QTest::newRow("first count -1e10") << "-1e10" << "1" << "" << false << "第一个框";
-        QTest::newRow("first count -40000") << "-40000" << "1" << "" << true << "-32768 到 2";
-        QTest::newRow("first count -1e400") << "-1e400" << "1" << "" << true << "第一个框";
-        QTest::newRow("counts whose time overflows") << "-1000" << "-1000" << "" << false << "做题用时";
+        QTest::newRow("fixed time of 40000") << "1"
+                                             << "1"
+                                             << "40000" << true << "-32768 到 32767";
+        QTest::newRow("fixed time beyond doubles") << "1"
+                                                   << "1"
+                                                   << "1e400" << false << "做题用时";
+        QTest::newRow("second count -40000") << "1"
+                                             << "-40000"
+                                             << "" << true << "第二个框";
+        QTest::newRow("first count -1e10") << "-1e10"
+                                           << "1"
+                                           << "" << false << "第一个框";
+        QTest::newRow("first count -40000") << "-40000"
+                                            << "1"
+                                            << "" << true << "-32768 到 2";
+        QTest::newRow("first count -1e400") << "-1e400"
+                                            << "1"
+                                            << "" << true << "第一个框";
+        QTest::newRow("counts whose time overflows") << "-1000"
+                                                     << "-1000"
+                                                     << "" << false << "做题用时";
     }
     void refusedSettings()
     {

@@ -12,7 +12,6 @@ namespace PrMain {
 // source; attempts that give no text (equal operands under "－", characters that are no operator)
 // are repeated. Throws RuntimeError: Overflow when a count or an operand leaves 16 bits,
 // InvalidCall when operatorSet holds none of the four symbols.
-QString MakeQuestion(QStringView firstCount, QStringView secondCount, QStringView operatorSet,
-                     RandomSource &source);
+QString MakeQuestion(QStringView firstCount, QStringView secondCount, QStringView operatorSet, RandomSource &source);
 
 } // namespace PrMain

@@ -67,7 +67,7 @@ double Numbers::leadingNumber(QStringView text)
         cur.advance();
     }
 
-    std::string mantissa; // significant digits, leading zeros dropped, with the point where it stood
+    std::string mantissa;           // significant digits, leading zeros dropped, with the point where it stood
     long long intDigits = 0;        // digits of the whole part after its leading zeros
     long long fracLeadingZeros = 0; // zeros right after the point while no other digit was seen
     bool anyDigit = false;
@@ -122,8 +122,8 @@ double Numbers::leadingNumber(QStringView text)
 
     const std::string literal = mantissa + 'e' + std::to_string(exponent);
     double value = 0;
-    const auto [end, ec] = std::from_chars(literal.data(), literal.data() + literal.size(), value,
-                                           std::chars_format::general);
+    const auto [end, ec] =
+            std::from_chars(literal.data(), literal.data() + literal.size(), value, std::chars_format::general);
     Q_UNUSED(end);
     if (ec == std::errc::result_out_of_range) {
         // Decimal order of magnitude of the first significant digit decides overflow or underflow.
@@ -154,8 +154,8 @@ QString Numbers::plainText(double value)
         return QStringLiteral("0");
 
     std::array<char, 32> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
-                                   std::chars_format::scientific, 14);
+    const auto res =
+            std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value), std::chars_format::scientific, 14);
     const std::string sci(buf.data(), res.ptr);
     const auto ePos = sci.find('e');
     std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2);

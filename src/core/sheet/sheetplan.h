@@ -7,12 +7,12 @@
 
 struct SheetSettings
 {
-    bool add = false;      // "加" ticked
-    bool subtract = false; // "减" ticked
-    bool multiply = false; // "乘" ticked
-    bool divide = false;   // "除" ticked
-    QString firstCount;    // text of the first digit box
-    QString secondCount;   // text of the second digit box
+    bool add = false;       // "加" ticked
+    bool subtract = false;  // "减" ticked
+    bool multiply = false;  // "乘" ticked
+    bool divide = false;    // "除" ticked
+    QString firstCount;     // text of the first digit box
+    QString secondCount;    // text of the second digit box
     bool fixedTime = false; // "做题用时：" ticked
     QString fixedSeconds;   // text of the fixed-time box, in seconds
 };

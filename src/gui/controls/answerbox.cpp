@@ -13,7 +13,7 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const Qt::KeyboardModifiers mods = event->modifiers();
     const int shift = (mods & Qt::ShiftModifier ? 1 : 0) + (mods & Qt::ControlModifier ? 2 : 0)
-        + (mods & Qt::AltModifier ? 4 : 0);
+            + (mods & Qt::AltModifier ? 4 : 0);
     Q_EMIT keyDown(m_index, enter ? enterKey : event->key(), shift);
     QLineEdit::keyPressEvent(event);
 }

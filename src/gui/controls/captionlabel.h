@@ -13,7 +13,6 @@ public:
     // Sets the text and takes the text's extent in the label's font; Left and Top stay.
     void setCaption(const QString &caption);
 
-
 protected:
     void changeEvent(QEvent *event) override;
 

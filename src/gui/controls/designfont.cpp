@@ -13,8 +13,9 @@ const QString designFamily = QStringLiteral("宋体");
 void installSubstitutes()
 {
     static const bool installed = [] {
-        QFont::insertSubstitutions(designFamily, {QStringLiteral("AR PL UMing CN"), QStringLiteral("SimSun"),
-                                                  QStringLiteral("Noto Serif CJK SC")});
+        QFont::insertSubstitutions(
+                designFamily,
+                {QStringLiteral("AR PL UMing CN"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")});
         return true;
     }();
     Q_UNUSED(installed);

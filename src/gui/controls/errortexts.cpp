@@ -30,7 +30,7 @@ QString ErrorTexts::settings(const SettingsError &error)
     case SettingsError::Box::DigitCounts:
         return QStringLiteral("按“出题位数”%1与%2算出的做题用时超出了 -32768 到 32767 秒的范围。\n"
                               "请把两个出题位数改为 0 到 2 之间的数。")
-            .arg(first, quoted(values.value(1)));
+                .arg(first, quoted(values.value(1)));
     case SettingsError::Box::FixedTime:
         return QStringLiteral("“做题用时”填的是%1，超出了范围。\n请填写 -32768 到 32767 之间的秒数。").arg(first);
     }

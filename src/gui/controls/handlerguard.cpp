@@ -24,8 +24,8 @@ void endProgram(const QString &message)
         fatalHandler()(message);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Sumora"),
-                    message + QStringLiteral("\n程序将要结束。"), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Sumora"), message + QStringLiteral("\n程序将要结束。"),
+                    QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
     QCoreApplication::exit(EXIT_FAILURE);
@@ -34,8 +34,8 @@ void endProgram(const QString &message)
 void explainSetting(QWidget *parent, const SettingsError &error)
 {
     // Not modal over the whole program: the learner corrects the value in the dialog after reading.
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("设置有误"), ErrorTexts::settings(error), QMessageBox::Ok,
-                                parent);
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("设置有误"), ErrorTexts::settings(error),
+                                QMessageBox::Ok, parent);
     box->setObjectName(QStringLiteral("SettingsMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowFlag(Qt::WindowStaysOnTopHint);

@@ -94,8 +94,8 @@ void WindowStacking::hideFromTaskbar(QWidget *window)
         return;
     // Before mapping the window manager reads the state from this property; Qt keeps what is
     // there when it adds its own states later.
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state, XCB_ATOM_ATOM, 32,
-                        1, &skipTaskbar);
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state, XCB_ATOM_ATOM, 32, 1,
+                        &skipTaskbar);
     xcb_flush(connection);
 #else
     Q_UNUSED(window);

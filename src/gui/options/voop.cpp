@@ -83,17 +83,17 @@ void VoOp::createDesign()
     };
     // In tab order; the labels take no focus.
     static const std::array<ControlDesign, 11> controls{{
-        {&VoOp::Check1, "Check1", 525, 140, 495, 255, u"加", true, 0},
-        {&VoOp::Check2, "Check2", 1275, 140, 495, 255, u"减", true, 0},
-        {&VoOp::Check3, "Check3", 1950, 150, 495, 255, u"乘", false, 0},
-        {&VoOp::Check4, "Check4", 2775, 140, 495, 255, u"除", false, 0},
-        {&VoOp::Label4, "Label4", 720, 600, 900, 180, u"出题位数：", false, 0},
-        {&VoOp::Tt1, "Tt1", 1680, 555, 375, 270, u"1", false, 0},
-        {&VoOp::Tt2, "Tt2", 2640, 555, 375, 270, u"1", false, 0},
-        {&VoOp::Label5, "Label5", 2160, 570, 255, 240, u"与", false, 12},
-        {&VoOp::Command1, "Command1", 3360, 120, 975, 350, u"确定", false, 0},
-        {&VoOp::Check5, "Check5", 1680, 960, 1215, 180, u"做题用时：", false, 0},
-        {&VoOp::Text1, "Text1", 2880, 915, 615, 270, u"70", false, 0},
+            {&VoOp::Check1, "Check1", 525, 140, 495, 255, u"加", true, 0},
+            {&VoOp::Check2, "Check2", 1275, 140, 495, 255, u"减", true, 0},
+            {&VoOp::Check3, "Check3", 1950, 150, 495, 255, u"乘", false, 0},
+            {&VoOp::Check4, "Check4", 2775, 140, 495, 255, u"除", false, 0},
+            {&VoOp::Label4, "Label4", 720, 600, 900, 180, u"出题位数：", false, 0},
+            {&VoOp::Tt1, "Tt1", 1680, 555, 375, 270, u"1", false, 0},
+            {&VoOp::Tt2, "Tt2", 2640, 555, 375, 270, u"1", false, 0},
+            {&VoOp::Label5, "Label5", 2160, 570, 255, 240, u"与", false, 12},
+            {&VoOp::Command1, "Command1", 3360, 120, 975, 350, u"确定", false, 0},
+            {&VoOp::Check5, "Check5", 1680, 960, 1215, 180, u"做题用时：", false, 0},
+            {&VoOp::Text1, "Text1", 2880, 915, 615, 270, u"70", false, 0},
     }};
 
     setObjectName(QStringLiteral("VoOp"));
@@ -105,19 +105,19 @@ void VoOp::createDesign()
     for (const ControlDesign &design : controls) {
         const QString caption = QString::fromUtf16(design.caption);
         QWidget *widget = std::visit(
-            [&](auto member) -> QWidget * {
-                using Control = std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
-                auto *control = new Control(this);
-                this->*member = control;
-                if constexpr (std::is_same_v<Control, QCheckBox>)
-                    control->setChecked(design.ticked);
-                if constexpr (std::is_same_v<Control, QPushButton>)
-                    control->setAutoDefault(false);
-                if constexpr (!std::is_same_v<Control, CaptionLabel>)
-                    control->setText(caption);
-                return control;
-            },
-            design.control);
+                [&](auto member) -> QWidget * {
+                    using Control = std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
+                    auto *control = new Control(this);
+                    this->*member = control;
+                    if constexpr (std::is_same_v<Control, QCheckBox>)
+                        control->setChecked(design.ticked);
+                    if constexpr (std::is_same_v<Control, QPushButton>)
+                        control->setAutoDefault(false);
+                    if constexpr (!std::is_same_v<Control, CaptionLabel>)
+                        control->setText(caption);
+                    return control;
+                },
+                design.control);
         widget->setObjectName(QLatin1String(design.name));
         widget->setGeometry(pixels(design.left), pixels(design.top), pixels(design.width), pixels(design.height));
         if (design.pointSize > 0)

@@ -72,11 +72,11 @@ private:
     QList<CaptionLabel *> Label3; // mark
     QList<AnswerBox *> Text2;     // answer box
 
-    CaptionLabel *Label4 = nullptr; // score
-    CaptionLabel *Label7 = nullptr; // clock
-    QPushButton *VoTaPg = nullptr;  // "交卷(&T)"
+    CaptionLabel *Label4 = nullptr;  // score
+    CaptionLabel *Label7 = nullptr;  // clock
+    QPushButton *VoTaPg = nullptr;   // "交卷(&T)"
     QPushButton *Command1 = nullptr; // "出题(&D)"
-    QPushButton *Cmdbtn = nullptr;  // "设置"
-    QPushButton *EndDo = nullptr;   // "退出(&X)"
+    QPushButton *Cmdbtn = nullptr;   // "设置"
+    QPushButton *EndDo = nullptr;    // "退出(&X)"
     QTimer *Timer1 = nullptr;
 };

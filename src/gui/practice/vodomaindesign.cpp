@@ -33,10 +33,10 @@ const QColor blue(0x00, 0x00, 0xFF);
 
 // Where the row templates stand, by SheetLayout::Element; all four are 12 pt bold and never shown.
 constexpr std::array<TwipRect, SheetLayout::ElementCount> templateRects{{
-    {360, 120, 795, 240},  // Label1, the question
-    {1200, 120, 255, 240}, // Label2, the equals sign
-    {2175, 150, 135, 240}, // Label3, the mark
-    {1440, 60, 735, 360},  // Text2, the answer box
+        {360, 120, 795, 240},  // Label1, the question
+        {1200, 120, 255, 240}, // Label2, the equals sign
+        {2175, 150, 135, 240}, // Label3, the mark
+        {1440, 60, 735, 360},  // Text2, the answer box
 }};
 
 void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
@@ -86,9 +86,9 @@ void VoDoMain::createRowTemplates()
         QColor color;
     };
     static const std::array<LabelTemplate, 3> labels{{
-        {&VoDoMain::Label1, "Label1", SheetLayout::Question, u"99×99", sheetText},
-        {&VoDoMain::Label2, "Label2", SheetLayout::EqualsSign, u"＝", sheetText},
-        {&VoDoMain::Label3, "Label3", SheetLayout::Mark, u"#", red},
+            {&VoDoMain::Label1, "Label1", SheetLayout::Question, u"99×99", sheetText},
+            {&VoDoMain::Label2, "Label2", SheetLayout::EqualsSign, u"＝", sheetText},
+            {&VoDoMain::Label3, "Label3", SheetLayout::Mark, u"#", red},
     }};
 
     const QFont sheetFont = DesignFont::song(12, true);
@@ -126,11 +126,11 @@ void VoDoMain::createLabels()
         double pointSize;
     };
     static const std::array<LabelDesign, 5> labels{{
-        {nullptr, "Label5", 3600, 180, u"努力学习^_^", green, 14.25},
-        {nullptr, "VoOutCome", 240, 3885, u"得分：", QColor(), 10.5},
-        {&VoDoMain::Label4, "Label4", 960, 3870, u"00.00", red, 12},
-        {nullptr, "Label6", 2100, 3885, u"倒计时:", QColor(), 10.5},
-        {&VoDoMain::Label7, "Label7", 3000, 3900, u"00:00", blue, 9},
+            {nullptr, "Label5", 3600, 180, u"努力学习^_^", green, 14.25},
+            {nullptr, "VoOutCome", 240, 3885, u"得分：", QColor(), 10.5},
+            {&VoDoMain::Label4, "Label4", 960, 3870, u"00.00", red, 12},
+            {nullptr, "Label6", 2100, 3885, u"倒计时:", QColor(), 10.5},
+            {&VoDoMain::Label7, "Label7", 3000, 3900, u"00:00", blue, 9},
     }};
 
     // The slogan's frame first, so that the slogan is drawn over it.
@@ -163,10 +163,10 @@ void VoDoMain::createButtons()
     };
     // Left to right; all 1000 x 350 at Top 3810 in the window's default font.
     static const std::array<ButtonDesign, 4> buttons{{
-        {&VoDoMain::VoTaPg, "VoTaPg", u"交卷(&T)", 4440, &VoDoMain::VoTaPg_Click},
-        {&VoDoMain::Command1, "Command1", u"出题(&D)", 5610, &VoDoMain::Command1_Click},
-        {&VoDoMain::Cmdbtn, "Cmdbtn", u"设置", 6780, &VoDoMain::Cmdbtn_Click},
-        {&VoDoMain::EndDo, "EndDo", u"退出(&X)", 7950, &VoDoMain::EndDo_Click},
+            {&VoDoMain::VoTaPg, "VoTaPg", u"交卷(&T)", 4440, &VoDoMain::VoTaPg_Click},
+            {&VoDoMain::Command1, "Command1", u"出题(&D)", 5610, &VoDoMain::Command1_Click},
+            {&VoDoMain::Cmdbtn, "Cmdbtn", u"设置", 6780, &VoDoMain::Cmdbtn_Click},
+            {&VoDoMain::EndDo, "EndDo", u"退出(&X)", 7950, &VoDoMain::EndDo_Click},
     }};
 
     for (const ButtonDesign &design : buttons) {
@@ -191,9 +191,9 @@ void VoDoMain::createLines()
         QColor color;
     };
     static const std::array<LineDesign, 3> lines{{
-        {"Line1", -120, 9240, 3720, 5, green}, // separator above the status strip
-        {"Line2", 960, 1745, 4140, 2, red},    // underline of the score
-        {"Line3", 2925, 3765, 4140, 2, blue},  // underline of the clock
+            {"Line1", -120, 9240, 3720, 5, green}, // separator above the status strip
+            {"Line2", 960, 1745, 4140, 2, red},    // underline of the score
+            {"Line3", 2925, 3765, 4140, 2, blue},  // underline of the clock
     }};
 
     for (const LineDesign &design : lines) {
@@ -238,8 +238,8 @@ void VoDoMain::placeRows()
 {
     const double dpi = logicalDpiY();
     const std::array<float, SheetLayout::ElementCount> heights{
-        float(Twips::fromPixels(Label1[1]->height(), dpi)), float(Twips::fromPixels(Label2[1]->height(), dpi)),
-        float(Twips::fromPixels(Label3[1]->height(), dpi)), templateRects[SheetLayout::AnswerBox].height};
+            float(Twips::fromPixels(Label1[1]->height(), dpi)), float(Twips::fromPixels(Label2[1]->height(), dpi)),
+            float(Twips::fromPixels(Label3[1]->height(), dpi)), templateRects[SheetLayout::AnswerBox].height};
     const auto rows = SheetLayout::placeRows(templateRects, heights);
 
     QWidget *previous = nullptr;
