@@ -4,5 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 ctest --preset release
+# clang-format, clang-tidy and clazy, each with nothing to report.
+bash scripts/analyse.sh
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets.
 bash scripts/sanitize.sh

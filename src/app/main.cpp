@@ -8,7 +8,7 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    const QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     // The practice window and the dialog end the program themselves, whichever window is left.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -17,5 +17,5 @@ int main(int argc, char *argv[])
     if (const QScreen *screen = window.screen())
         window.setGeometry(QRect(screen->geometry().center() - window.rect().center(), window.size()));
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

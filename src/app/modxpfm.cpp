@@ -1,7 +1,7 @@
 // Start-up of the platform's themed common controls, before any window exists.
 #include "app/modxpfm.h"
 
-#if defined(Q_OS_WIN) || defined(_WIN32)
+#if defined(_WIN32)
 #include <windows.h>
 
 #include <commctrl.h>

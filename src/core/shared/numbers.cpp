@@ -56,78 +56,95 @@ private:
 
 constexpr long long exponentLimit = 1'000'000'000; // far beyond any double, small enough to add safely
 
+// The digits of a number with its point, as from_chars reads them, and where its first significant digit stands.
+struct Mantissa
+{
+    std::string digits;             // significant digits, leading zeros dropped, with the point where it stood
+    long long intDigits = 0;        // digits of the whole part after its leading zeros
+    long long fracLeadingZeros = 0; // zeros right after the point while no other digit was seen
+    bool anyDigit = false;
+    bool anyNonZero = false;
+};
+
+bool readSign(Cursor &cur)
+{
+    if (cur.peek() != u'+' && cur.peek() != u'-')
+        return false;
+    const bool negative = cur.peek() == u'-';
+    cur.advance();
+    return negative;
+}
+
+Mantissa readMantissa(Cursor &cur)
+{
+    Mantissa m;
+    while (isDigit(cur.peek())) {
+        const char d = char(cur.peek().unicode());
+        m.anyDigit = true;
+        if (d != '0' || m.anyNonZero) {
+            m.anyNonZero = true;
+            m.digits += d;
+            ++m.intDigits;
+        }
+        cur.advance();
+    }
+    if (cur.peek() != u'.')
+        return m;
+    cur.advance();
+    m.digits += '.';
+    while (isDigit(cur.peek())) {
+        const char d = char(cur.peek().unicode());
+        m.anyDigit = true;
+        if (d != '0')
+            m.anyNonZero = true;
+        else if (!m.anyNonZero)
+            ++m.fracLeadingZeros;
+        m.digits += d;
+        cur.advance();
+    }
+    return m;
+}
+
+// "e" or "E", a sign and digits; without digits after it the "e" is no exponent ("3e" and "3e+" are just 3).
+long long readExponent(Cursor &cur)
+{
+    if (cur.peek() != u'e' && cur.peek() != u'E')
+        return 0;
+    const qsizetype beforeExponent = cur.position();
+    cur.advance();
+    const bool negative = readSign(cur);
+    if (!isDigit(cur.peek())) {
+        cur.rewind(beforeExponent);
+        return 0;
+    }
+    long long exponent = 0;
+    while (isDigit(cur.peek())) {
+        exponent = std::min(exponentLimit, exponent * 10 + (cur.peek().unicode() - u'0'));
+        cur.advance();
+    }
+    return negative ? -exponent : exponent;
+}
+
 } // namespace
 
 double Numbers::leadingNumber(QStringView text)
 {
     Cursor cur(text);
-    bool negative = false;
-    if (cur.peek() == u'+' || cur.peek() == u'-') {
-        negative = cur.peek() == u'-';
-        cur.advance();
-    }
-
-    std::string mantissa;           // significant digits, leading zeros dropped, with the point where it stood
-    long long intDigits = 0;        // digits of the whole part after its leading zeros
-    long long fracLeadingZeros = 0; // zeros right after the point while no other digit was seen
-    bool anyDigit = false;
-    bool anyNonZero = false;
-    while (isDigit(cur.peek())) {
-        const char d = char(cur.peek().unicode());
-        anyDigit = true;
-        if (d != '0' || anyNonZero) {
-            anyNonZero = true;
-            mantissa += d;
-            ++intDigits;
-        }
-        cur.advance();
-    }
-    if (cur.peek() == u'.') {
-        cur.advance();
-        mantissa += '.';
-        while (isDigit(cur.peek())) {
-            const char d = char(cur.peek().unicode());
-            anyDigit = true;
-            if (d != '0')
-                anyNonZero = true;
-            else if (!anyNonZero)
-                ++fracLeadingZeros;
-            mantissa += d;
-            cur.advance();
-        }
-    }
-    if (!anyDigit || !anyNonZero)
+    const bool negative = readSign(cur);
+    const Mantissa mantissa = readMantissa(cur);
+    if (!mantissa.anyDigit || !mantissa.anyNonZero)
         return negative ? -0.0 : 0.0;
+    const long long exponent = readExponent(cur);
 
-    long long exponent = 0;
-    if (cur.peek() == u'e' || cur.peek() == u'E') {
-        const qsizetype beforeExponent = cur.position();
-        cur.advance();
-        bool expNegative = false;
-        if (cur.peek() == u'+' || cur.peek() == u'-') {
-            expNegative = cur.peek() == u'-';
-            cur.advance();
-        }
-        if (!isDigit(cur.peek())) {
-            cur.rewind(beforeExponent); // "3e" and "3e+" are just 3
-        } else {
-            while (isDigit(cur.peek())) {
-                exponent = std::min(exponentLimit, exponent * 10 + (cur.peek().unicode() - u'0'));
-                cur.advance();
-            }
-            if (expNegative)
-                exponent = -exponent;
-        }
-    }
-
-    const std::string literal = mantissa + 'e' + std::to_string(exponent);
+    const std::string literal = mantissa.digits + 'e' + std::to_string(exponent);
     double value = 0;
     const auto [end, ec] =
             std::from_chars(literal.data(), literal.data() + literal.size(), value, std::chars_format::general);
     Q_UNUSED(end);
     if (ec == std::errc::result_out_of_range) {
         // Decimal order of magnitude of the first significant digit decides overflow or underflow.
-        const long long order = intDigits > 0 ? intDigits - 1 + exponent : exponent - fracLeadingZeros - 1;
+        const long long order =
+                mantissa.intDigits > 0 ? mantissa.intDigits - 1 + exponent : exponent - mantissa.fracLeadingZeros - 1;
         value = order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;

@@ -26,7 +26,7 @@ SheetLayout::placeRows(const Row &templates, const std::array<float, ElementCoun
             const TwipRect &model = templates[size_t(e)];
             rect.width = model.width;
             rect.height = heights[size_t(e)];
-            const float step = float(w + (e == AnswerBox ? 282 : 280));
+            const auto step = float(w + (e == AnswerBox ? 282 : 280));
             rect.left = column == 0 ? model.left : rows[size_t(i - 1)][size_t(e)].left + step;
             if (e == AnswerBox)
                 continue;

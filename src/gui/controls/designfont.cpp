@@ -6,7 +6,7 @@
 
 namespace {
 
-const QString designFamily = QStringLiteral("宋体");
+constexpr char16_t designFamily[] = u"宋体";
 
 // fontconfig maps "宋体" to a sans face far wider than the design's metrics; the Song-style
 // faces below keep its line heights and are narrower, so every label fits its place.
@@ -14,7 +14,7 @@ void installSubstitutes()
 {
     static const bool installed = [] {
         QFont::insertSubstitutions(
-                designFamily,
+                QString::fromUtf16(designFamily),
                 {QStringLiteral("AR PL UMing CN"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")});
         return true;
     }();
@@ -26,7 +26,7 @@ void installSubstitutes()
 QFont DesignFont::song(double pointSize, bool bold)
 {
     installSubstitutes();
-    QFont font(designFamily);
+    QFont font(QString::fromUtf16(designFamily));
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;

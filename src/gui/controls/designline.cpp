@@ -12,7 +12,7 @@ DesignLine::DesignLine(QWidget *parent, int x1, int x2, int y, int width, const 
     setGeometry(x1, y - width / 2, x2 - x1, width);
 }
 
-void DesignLine::paintEvent(QPaintEvent *)
+void DesignLine::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter(this).fillRect(rect(), m_color);
 }

@@ -14,7 +14,7 @@ DesignShape::DesignShape(QWidget *parent, const QRect &geometry, const QColor &f
     setGeometry(geometry);
 }
 
-void DesignShape::paintEvent(QPaintEvent *)
+void DesignShape::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

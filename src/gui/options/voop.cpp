@@ -183,7 +183,7 @@ void VoOp::Command1_Click()
         m_sheetWindow->activateWindow();
 }
 
-void VoOp::paintEvent(QPaintEvent *)
+void VoOp::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
