@@ -6,8 +6,11 @@
 #include "questions/randomsource.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -113,6 +116,29 @@ inline void answerAll(const QWidget *window, int wrongRows)
         const QString right = rightAnswer(question(window, row)->text());
         box(window, row)->setText(row <= wrongRows ? right + u'1' : right);
     }
+}
+
+// A click that waits in the event queue, as one made while the program was busy: press and release, posted.
+inline void postClick(QWidget *target, QPoint at)
+{
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QCoreApplication::postEvent(target,
+                                    new QMouseEvent(type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                                                    held, Qt::NoModifier));
+    }
+}
+
+inline void postClick(QWidget *target)
+{
+    postClick(target, target->rect().center());
+}
+
+// A key that waits in the event queue: press and release, posted.
+inline void postKey(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, modifiers));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, modifiers));
 }
 
 // A program as it starts: a random source of its own and a new practice window.

@@ -56,11 +56,17 @@ private Q_SLOTS:
         VoDoMain &w = m_program.start();
         box(&w, 3)->setText(QStringLiteral("42"));
         QList<QPointer<QWidget>> old;
-        for (int row = 1; row <= 20; ++row)
-            old << QPointer<QWidget>(box(&w, row)) << QPointer<QWidget>(question(&w, row));
+        for (int row = 1; row <= 20; ++row) {
+            for (const char *array : {"Label1", "Label2", "Label3", "Text2"})
+                old << QPointer<QWidget>(control(&w, QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(row)));
+        }
         const QStringList before = questions(&w);
         w.OutCm();
         w.OutCm();
+        // Off the sheet at once: hidden and nameless; deleted when control is back in the event loop.
+        for (const auto &element : old)
+            QVERIFY(element && element->isHidden() && element->objectName().isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (const auto &gone : old)
             QVERIFY(gone.isNull());
         QVERIFY(questions(&w) != before);

@@ -1,11 +1,28 @@
 // An answer box of the practice sheet: a line edit that reports every key going down in it.
 #include "controls/answerbox.h"
 
+#include "controls/controlarray.h"
+
 #include <QKeyEvent>
+
+#include <limits>
 
 AnswerBox::AnswerBox(QWidget *parent)
     : QLineEdit(parent)
 {
+    setMaxLength(std::numeric_limits<int>::max());
+}
+
+void AnswerBox::retire()
+{
+    m_retired = true;
+    disconnect(this, &AnswerBox::keyDown, nullptr, nullptr);
+    if (m_handlingKeys == 0) {
+        retireElement(this);
+        return;
+    }
+    hide();
+    setObjectName(QString());
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent *event)
@@ -14,6 +31,10 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
     const Qt::KeyboardModifiers mods = event->modifiers();
     const int shift = (mods & Qt::ShiftModifier ? 1 : 0) + (mods & Qt::ControlModifier ? 2 : 0)
             + (mods & Qt::AltModifier ? 4 : 0);
+    ++m_handlingKeys;
     Q_EMIT keyDown(m_index, enter ? enterKey : event->key(), shift);
     QLineEdit::keyPressEvent(event);
+    // deleteLater waits for the event loop level this call was made from, below every handler of this key.
+    if (--m_handlingKeys == 0 && m_retired)
+        deleteLater();
 }

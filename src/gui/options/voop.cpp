@@ -17,6 +17,7 @@
 #include <QScreen>
 
 #include <array>
+#include <limits>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -113,6 +114,8 @@ void VoOp::createDesign()
                         control->setChecked(design.ticked);
                     if constexpr (std::is_same_v<Control, QPushButton>)
                         control->setAutoDefault(false);
+                    if constexpr (std::is_same_v<Control, QLineEdit>)
+                        control->setMaxLength(std::numeric_limits<int>::max()); // no limit of their own
                     if constexpr (!std::is_same_v<Control, CaptionLabel>)
                         control->setText(caption);
                     return control;

@@ -4,6 +4,7 @@
 #include "app/modxpfm.h"
 #include "controls/answerbox.h"
 #include "controls/captionlabel.h"
+#include "controls/controlarray.h"
 #include "controls/windowstacking.h"
 #include "options/voop.h"
 #include "questions/prmain.h"
@@ -95,11 +96,12 @@ void VoDoMain::OutCm()
 
 void VoDoMain::removeRows()
 {
+    // Off the sheet now, deleted later: this build may run inside the key handler of a box it removes.
     for (qsizetype i = Label1.size() - 1; i >= 1; --i) {
-        delete Label1.takeAt(i);
-        delete Label2.takeAt(i);
-        delete Label3.takeAt(i);
-        delete Text2.takeAt(i);
+        retireElement(Label1.takeAt(i));
+        retireElement(Label2.takeAt(i));
+        retireElement(Label3.takeAt(i));
+        Text2.takeAt(i)->retire();
     }
 }
 
@@ -129,8 +131,11 @@ void VoDoMain::VoTaPg_Click()
     }
     Label4->setCaption(Grading::scoreText(correct, int(n)));
     if (Grading::isFullScore(Label4->text())) {
+        const QPointer<AnswerBox> graded = Text2[1];
         QCoreApplication::processEvents();
-        EndDo->setFocus();
+        // A click that was waiting may have built a new sheet meanwhile; the focus stays where that build put it.
+        if (Text2.size() > 1 && Text2[1] == graded)
+            EndDo->setFocus();
     } else {
         Command1->setFocus();
     }
