@@ -37,6 +37,8 @@ for _ in $(seq 200); do
 done
 [ -s "$numberfile" ] || { echo "xsession: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$numberfile")"
+# A pure X session: a caller inside a Wayland desktop would otherwise have Qt take its Wayland plugin.
+unset WAYLAND_DISPLAY
 
 echo "Xft.dpi: ${XSESSION_DPI:-96}" | xrdb -merge
 

@@ -44,7 +44,9 @@ def main():
         window = program.wait_window()
         app_window = x.find_window(x.find_application(program.pid), x.TITLE)
         clock = x.label_after(app_window, "倒计时:")
-        c.check(not restored(window), f"window {window} before: {describe_state(window)}")
+        problems = restored(window)
+        c.check(not problems, f"before the request window {window} is on screen, top-most and off the taskbar: "
+                + describe_state(window) + (f"; but {problems}" if problems else ""))
         actions = x.property_text(window, "_NET_WM_ALLOWED_ACTIONS")
         c.note(f"window manager {x.window_manager_name()} allows: "
                + ("minimise" if "_NET_WM_ACTION_MINIMIZE" in actions else "no minimise") + f" ({actions})")

@@ -64,11 +64,8 @@ def wait_until(probe, timeout, interval=0.05):
 
 def require_window_manager(checks):
     """Ends the test at once, saying why, when no window manager runs on this display: every check here needs one."""
-    root = run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False)
-    match = re.search(r"window id # (0x[0-9a-f]+)", root)
-    name = run("xprop", "-id", match.group(1), "_NET_WM_NAME", check=False) if match else ""
-    found = re.search(r'= "(.*)"', name)
-    if not checks.check(found is not None, "window manager: " + (found.group(1) if found else
+    name = window_manager_name()
+    if not checks.check(name is not None, "window manager: " + (name or
                         "none on this display (the session's manager did not start or has died)")):
         checks.finish()
 
