@@ -1,5 +1,7 @@
-# A screen reader hears the result: after a hand-in the object that gets the focus describes the score, and every
-# answer box describes whether its row was marked right; names and marks stay as they are.
+# A screen reader hears the result of a hand-in through accessible descriptions; names and marks stay as they are.
+#
+# The object that gets the focus after a hand-in describes the score, every answer box whether its row was marked
+# right, and before a sheet's first hand-in the boxes describe nothing.
 import sys
 
 import xharness as x
@@ -27,7 +29,11 @@ def hand_in(c, window, right, score_text, focus_name):
     score = x.label_after(window, "得分：")
     c.check(x.wait_until(lambda: score.name == score_text, 3), f"score {score.name!r} (expected {score_text!r})")
 
-    target = x.wait_until(lambda: (lambda f: f if f is not None and f.name == focus_name else None)(x.focused(window)), 3)
+    def on_target():
+        node = x.focused(window)
+        return node if node is not None and node.name == focus_name else None
+
+    target = x.wait_until(on_target, 3)
     now = x.focused(window)
     c.check(target is not None, f"focus on {focus_name!r} after hand-in; focused: "
             + (f"{now.getRoleName()} {now.name!r}" if now is not None else "nothing"))

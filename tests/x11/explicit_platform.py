@@ -1,5 +1,6 @@
-# An explicit QT_QPA_PLATFORM is always respected under a Wayland compositor with Xwayland: "wayland" puts the program
-# on Wayland (no X11 window at all), "xcb" on Xwayland.
+# An explicit QT_QPA_PLATFORM is respected under a Wayland compositor with Xwayland: "wayland" and "xcb" alike.
+#
+# "wayland" puts the program on Wayland with no X11 window at all, "xcb" on Xwayland.
 import os
 import sys
 

@@ -1,5 +1,7 @@
-# Never lost when minimised: after the window manager is asked to iconify the practice window (as a minimise button
-# or GNOME's Super+H does), the window is back on screen at once, still top-most and off the taskbar, its clock going.
+# Never lost when minimised: the practice window comes straight back from an iconify request, clock still going.
+#
+# The request is the one a minimise button or GNOME's Super+H makes the window manager carry out. Afterwards the
+# window is viewable, WM_STATE Normal, without _NET_WM_STATE_HIDDEN, still top-most and off the taskbar.
 import os
 import re
 import subprocess

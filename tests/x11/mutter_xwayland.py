@@ -1,5 +1,6 @@
-# GNOME's compositor with Xwayland (WAYLAND_DISPLAY and DISPLAY both set, QT_QPA_PLATFORM unset): the program runs
-# through X11, so it is centred, off the taskbar and stays above a window opened after it.
+# Under GNOME's compositor with Xwayland the program runs through X11: centred, off the taskbar, above later windows.
+#
+# The session has WAYLAND_DISPLAY and DISPLAY both set and QT_QPA_PLATFORM unset (scripts/mutter-session.sh).
 import os
 import subprocess
 import sys

@@ -1,5 +1,6 @@
-# Qt's own texts read Chinese whatever the locale: an answer box's context menu (read off the screen) and the button
-# of the message that refuses an unusable setting (read on the screen-reader bus).
+# Qt's own texts read Chinese whatever the locale: an answer box's context menu and a settings message's button.
+#
+# The menu is read off the screen with Tesseract, the message box on the screen-reader bus.
 #
 # The expected texts come from Qt's Chinese translation file itself (qtbase_zh_CN.qm), looked up by the context and
 # source text Qt uses for them, so the test follows whatever wording that file has. The program runs under a German
@@ -102,7 +103,8 @@ def check_message(c, app, main_window):
         x.press(timed)
     ticked = x.wait_until(lambda: timed.getState().contains(atspi.STATE_CHECKED), 3)
     seconds.queryEditableText().setTextContents("40000")
-    c.check(ticked and x.text_of(seconds) == "40000", f"做题用时： ticked {bool(ticked)}, time box {x.text_of(seconds)!r}")
+    c.check(ticked and x.text_of(seconds) == "40000",
+            f"做题用时： ticked {bool(ticked)}, time box {x.text_of(seconds)!r}")
     x.press(confirm)
 
     message = x.find_window(app, "设置有误")

@@ -1,5 +1,7 @@
-# The practice window takes the keyboard focus when it starts, with nobody clicking it: typed digits land in the first
-# answer box. (Some window managers give no focus on mapping to certain kinds of window; the program asks for it.)
+# The practice window takes the keyboard focus when it starts: typed digits land in the first answer box.
+#
+# Nobody clicks or activates the window first. Some window managers give no focus on mapping to certain kinds of
+# window (openbox to a Normal-type window that skips the taskbar); the program asks for it.
 import os
 import sys
 
@@ -18,7 +20,8 @@ def main():
         app_window = x.find_window(x.find_application(program.pid), x.TITLE)
         active = lambda: x.run("xdotool", "getactivewindow", check=False).strip()
         c.check(x.wait_until(lambda: active() == str(window), 3),
-                f"{x.window_manager_name()}'s active window: expected the practice window {window}, seen {active() or 'none'}")
+                f"{x.window_manager_name()}'s active window: expected the practice window {window}, "
+                f"seen {active() or 'none'}")
         first = x.answer_boxes(app_window)[0]
         has_focus = x.wait_until(lambda: first.getState().contains(x.pyatspi().STATE_FOCUSED), 3)
         now = x.focused(app_window)

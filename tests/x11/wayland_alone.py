@@ -1,5 +1,6 @@
-# On a Wayland compositor without X11 (no DISPLAY) the program starts and works: a pupil on a screen reader answers,
-# hands in, hears the score, asks for a new sheet, goes through the options and ends the program.
+# On a Wayland compositor without X11 (no DISPLAY) the program starts and works, as a screen reader sees it.
+#
+# A pupil answers, hands in, hears the score, asks for a new sheet, goes through the options and ends the program.
 import os
 import sys
 
@@ -29,7 +30,8 @@ def main():
 
         x.press(x.push_button(window, "交卷(T)"))
         score = x.label_after(window, "得分：")
-        c.check(x.wait_until(lambda: score.name == "65.00", 3), f"score after hand-in {score.name!r} (expected '65.00')")
+        c.check(x.wait_until(lambda: score.name == "65.00", 3),
+                f"score after hand-in {score.name!r} (expected '65.00')")
         marked = [i + 1 for i, r in enumerate(x.sheet_rows(window)) if x.showing(r["mark"]) and r["mark"].name == "√"]
         c.check(marked == list(range(1, RIGHT + 1)), f"rows marked √: {marked}")
         locked = sum(1 for b in x.answer_boxes(window) if b.getState().contains(atspi.STATE_READ_ONLY))
