@@ -64,11 +64,8 @@ def wait_until(probe, timeout, interval=0.05):
 
 def require_window_manager(checks):
     """Ends the test at once, saying why, when no window manager runs on this display: every check here needs one."""
-    root = run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False)
-    match = re.search(r"window id # (0x[0-9a-f]+)", root)
-    name = run("xprop", "-id", match.group(1), "_NET_WM_NAME", check=False) if match else ""
-    found = re.search(r'= "(.*)"', name)
-    if not checks.check(found is not None, "window manager: " + (found.group(1) if found else
+    name = window_manager_name()
+    if not checks.check(name is not None, "window manager: " + (name or
                         "none on this display (the session's manager did not start or has died)")):
         checks.finish()
 
@@ -434,3 +431,257 @@ class EventWatch:
                 return "state " + ("gone" if event[1] is None else str(sorted(event[1])))
             return "property deleted" if event[0] == "deleted" else event[0]
         return "; ".join(one(e) for e in self.events)
+
+
+# --- Desktops: which one runs, skipping, Qt's platform -------------------------------------------
+
+SKIP = 77  # the exit status ctest counts as skipped (SKIP_RETURN_CODE)
+
+
+def skip(reason):
+    print(f"SKIP {reason}", flush=True)
+    sys.exit(SKIP)
+
+
+def require_tools(*tools):
+    """Skips the test, naming the tool, when one of them is not installed."""
+    import shutil
+    for tool in tools:
+        if shutil.which(tool) is None:
+            skip(f"{tool} is not installed (scripts/packages.txt lists its package)")
+
+
+def window_manager_name():
+    """The name the running window manager gives itself (Openbox, Xfwm4, Metacity, Mutter), or None."""
+    root = run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False)
+    match = re.search(r"window id # (0x[0-9a-f]+)", root)
+    if not match:
+        return None
+    found = re.search(r'= "(.*)"', run("xprop", "-id", match.group(1), "_NET_WM_NAME", check=False))
+    return found.group(1) if found else None
+
+
+def platform_plugins(pid):
+    """Qt platform plugins the process has loaded, by their short name: {"xcb"}, {"wayland"}, ...
+
+    Read from the process's memory map: Qt loads exactly one platform plugin from its plugins/platforms folder
+    (libqxcb.so, libqwayland-generic.so, libqwayland-egl.so, libqoffscreen.so).
+    """
+    try:
+        with open(f"/proc/{pid}/maps") as maps:
+            text = maps.read()
+    except OSError:
+        return set()
+    return {m.group(1) for m in re.finditer(r"/platforms/libq([a-z]+)(?:-[a-z]+)?\.so", text)}
+
+
+def x_windows(pid):
+    """The process's viewable top-level X windows (by _NET_WM_PID), popups included; [] when it has none."""
+    out = run("xdotool", "search", "--onlyvisible", "--pid", str(pid), check=False)
+    return [int(w) for w in out.split()]
+
+
+def wm_state(window):
+    """The ICCCM WM_STATE the window manager keeps on the window: "Normal", "Iconic", "Withdrawn" or None."""
+    match = re.search(r"window state: (\w+)", run("xprop", "-id", str(window), "WM_STATE", check=False))
+    return match.group(1) if match else None
+
+
+def viewable(window):
+    return "IsViewable" in run("xwininfo", "-id", str(window), check=False)
+
+
+def override_redirect(window):
+    return "Override Redirect State: yes" in run("xwininfo", "-id", str(window), check=False)
+
+
+def client_stacking():
+    """Managed top-level windows, bottom to top, as the window manager lists them (_NET_CLIENT_LIST_STACKING)."""
+    return [int(v, 16) for v in re.findall(r"0x[0-9a-f]+", run("xprop", "-root", "_NET_CLIENT_LIST_STACKING"))]
+
+
+def window_type(window):
+    text = property_text(window, "_NET_WM_WINDOW_TYPE")
+    return re.findall(r"_NET_WM_WINDOW_TYPE_(\w+)", text)
+
+
+def centre_offset(geometry):
+    """Distance of a client area's centre from the screen's centre, per axis, in pixels."""
+    gx, gy, gw, gh = geometry
+    sw, sh = screen_size()
+    return abs(gx + gw / 2 - sw / 2), abs(gy + gh / 2 - sh / 2)
+
+
+# --- More of the screen-reader side ----------------------------------------------------------------
+
+def label_after(window, caption):
+    """The label right after the caption label (the score after "得分：", the clock after "倒计时:")."""
+    nodes = children(window)
+    names = [n.name for n in nodes]
+    return nodes[names.index(caption) + 1]
+
+
+def descendants(node, depth=4):
+    """Every object below node, depth first, down to `depth` levels (a message box keeps its buttons in a box)."""
+    found = []
+    for child in children(node):
+        if child is None:
+            continue
+        found.append(child)
+        if depth > 1:
+            found.extend(descendants(child, depth - 1))
+    return found
+
+
+def focused(window):
+    """The showing child of the window that has the keyboard focus, or None."""
+    state = pyatspi().STATE_FOCUSED
+    return next((n for n in children(window) if showing(n) and n.getState().contains(state)), None)
+
+
+def push_button(window, name):
+    return next((n for n in children(window) if n.getRoleName() == "push button" and n.name == name), None)
+
+
+def answer_boxes(window):
+    return [row["box"] for row in sheet_rows(window)]
+
+
+def fill_sheet(window, right):
+    """Types the right answer into the first `right` boxes and a wrong one into the rest; returns what was typed."""
+    rows = sheet_rows(window)
+    typed = []
+    for i, row in enumerate(rows):
+        answer = right_answer(row["question"].name)
+        text = str(answer if i < right else answer + 1)
+        row["box"].queryEditableText().setTextContents(text)
+        typed.append(text)
+    return typed
+
+
+# --- Qt's own translations -------------------------------------------------------------------------
+
+QT_TRANSLATIONS = "/usr/share/qt6/translations"  # QLibraryInfo::TranslationsPath of Debian's Qt 6
+
+
+def _elf_hash(data):
+    # The hash Qt's translation files index their messages by (source text followed by comment, UTF-8).
+    value = 0
+    for byte in data:
+        value = ((value << 4) + byte) & 0xFFFFFFFF
+        high = value & 0xF0000000
+        if high:
+            value ^= high >> 24
+        value &= ~high & 0xFFFFFFFF
+    return value or 1
+
+
+def qt_translation(context, source, catalogue="qtbase_zh_CN.qm", comment=""):
+    """What a Qt translation file (.qm) says for one message, or None when it has none for that context.
+
+    The file is a 16-byte magic followed by blocks (tag byte, 32-bit big-endian length): 0x42 holds sorted pairs of
+    (hash, offset into the messages), 0x69 the messages, each a list of tagged fields ending in tag 1: 3 the
+    translation (UTF-16BE), 6 the source text, 7 the context, 8 the comment (UTF-8), 5 four bytes of nothing.
+    """
+    import struct
+    with open(os.path.join(QT_TRANSLATIONS, catalogue), "rb") as file:
+        data = file.read()
+    if data[:16] != bytes.fromhex("3cb86418caef9c95cd211cbf60a1bddd"):
+        raise ValueError(f"{catalogue} is not a Qt translation file")
+    blocks, position = {}, 16
+    while position < len(data):
+        tag, length = data[position], struct.unpack(">I", data[position + 1:position + 5])[0]
+        blocks[tag] = data[position + 5:position + 5 + length]
+        position += 5 + length
+    hashes, messages = blocks.get(0x42, b""), blocks.get(0x69, b"")
+    wanted = _elf_hash((source + comment).encode())
+    for entry in range(0, len(hashes), 8):
+        value, offset = struct.unpack(">II", hashes[entry:entry + 8])
+        if value != wanted:
+            continue
+        fields, translation, position = {}, None, offset
+        while messages[position] != 1:
+            tag = messages[position]
+            position += 1
+            if tag == 5:
+                position += 4
+                continue
+            length = struct.unpack(">I", messages[position:position + 4])[0]
+            position += 4
+            if length == 0xFFFFFFFF:  # a null translation
+                continue
+            if tag == 3 and translation is None:
+                translation = messages[position:position + length].decode("utf-16-be")
+            elif tag in (6, 7, 8):
+                fields[tag] = messages[position:position + length].decode()
+            position += length
+        # Fields a compressed file left out match anything.
+        if fields.get(6, source) == source and fields.get(7, context) == context and fields.get(8, comment) == comment:
+            return translation
+    return None
+
+
+def without_mnemonic(text):
+    """A menu or button text as shown: "撤消(&U)" reads "撤消(U)", "Cu&t" reads "Cut"."""
+    return text.replace("&&", "\0").replace("&", "").replace("\0", "&")
+
+
+# --- Reading a popup menu off the screen -----------------------------------------------------------
+
+def write_ppm(path, image, box):
+    """Writes the part box = (x0, y0, x1, y1) of an Image as a binary PPM."""
+    x0, y0, x1, y1 = box
+    rows = [image.pixels[3 * (y * image.width + x0):3 * (y * image.width + x1)] for y in range(y0, y1)]
+    with open(path, "wb") as file:
+        file.write(f"P6\n{x1 - x0} {y1 - y0}\n255\n".encode() + b"".join(rows))
+
+
+def menu_entries(image, scale=1):
+    """The entries of a popup menu screenshot, top to bottom, as boxes around their texts (without shortcuts).
+
+    Ink is any pixel darker than grey 200 (Qt greys disabled entries to 149). Rows of ink lower than 4 px a scale
+    unit are separators. Within a row, the text ends at the first gap wider than 10 px a scale unit: the shortcut
+    column starts far to the right, while the gap inside "撤消(U)" is a few pixels.
+    """
+    border = 3 * scale
+
+    def ink(px, py):
+        return min(image.at(px, py)) < 200
+
+    rows, start = [], None
+    for py in range(border, image.height - border + 1):
+        dark = py < image.height - border and any(ink(px, py) for px in range(border, image.width - border))
+        if dark and start is None:
+            start = py
+        elif not dark and start is not None:
+            if py - start >= 4 * scale:
+                rows.append((start, py))
+            start = None
+    entries = []
+    for top, bottom in rows:
+        columns = [px for px in range(border, image.width - border)
+                   if any(ink(px, py) for py in range(top, bottom))]
+        left = right = columns[0]
+        for px in columns:
+            if px - right > 10 * scale:
+                break
+            right = px
+        pad = 3 * scale
+        entries.append((max(left - pad, 0), max(top - pad, 0), min(right + 1 + pad, image.width),
+                        min(bottom + pad, image.height)))
+    return entries
+
+
+def ocr_line(image, box, language="chi_sim", enlarge=None):
+    """Tesseract's reading of one line of text inside box, as one string without white space.
+
+    enlarge (e.g. "200%") has ImageMagick resize the line first, which reads some glyphs better and others worse.
+    """
+    import tempfile
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "line.ppm")
+        write_ppm(path, image, box)
+        if enlarge:
+            run("convert", path, "-resize", enlarge, path)
+        out = run("tesseract", path, "stdout", "-l", language, "--psm", "7", timeout=20)
+    return re.sub(r"\s+", "", out)
