@@ -1,4 +1,6 @@
-// Program start: the practice window, centred, and the event loop.
+// Program start: the platform, Qt's Chinese texts, the practice window centred and active, and the event loop.
+#include "app/platformchoice.h"
+#include "app/qttranslation.h"
 #include "practice/vodomain.h"
 #include "questions/randomsource.h"
 
@@ -8,14 +10,19 @@
 
 int main(int argc, char *argv[])
 {
-    const QApplication app(argc, argv);
+    PlatformChoice::apply();
+    QApplication app(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral("org.sumora.Sumora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     // The practice window and the dialog end the program themselves, whichever window is left.
     QApplication::setQuitOnLastWindowClosed(false);
+    QtTranslation::installChinese(app);
 
     VoDoMain window(RandomSource::program());
     if (const QScreen *screen = window.screen())
         window.setGeometry(QRect(screen->geometry().center() - window.rect().center(), window.size()));
     window.show();
+    // Some window managers (openbox) give no focus to a window that keeps off the taskbar when it is mapped.
+    window.activateWindow();
     return QApplication::exec();
 }

@@ -21,7 +21,9 @@
 #include <QWindow>
 
 VoDoMain::VoDoMain(RandomSource &source)
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    // A plain top-level window, not a dialog: GNOME's window manager drops the no-taskbar state of a dialog that
+    // is transient for nothing. Title and close box only, no minimise or maximise.
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_source(source)
 {
     Form_Initialize();
@@ -88,6 +90,8 @@ void VoDoMain::OutCm()
 
     // Everything that can fail is done: from here on the sheet is replaced as a whole.
     Label4->setCaption(QStringLiteral("00"));
+    for (QPushButton *button : {Command1, EndDo})
+        button->setAccessibleDescription(QString());
     removeRows();
     createRows(questions);
     Label7->setCaption(SheetTime::countdownText(plan->seconds));
@@ -123,13 +127,19 @@ void VoDoMain::VoTaPg_Click()
         Label3[i]->hide();
         Text2[i]->setReadOnly(true);
         const std::optional<QString> expected = Grading::expectedAnswer(Label1[i]->text());
-        if (expected && Grading::isCorrect(Text2[i]->text(), *expected)) {
+        const bool right = expected && Grading::isCorrect(Text2[i]->text(), *expected);
+        if (right) {
             ++correct;
             Label3[i]->setCaption(QStringLiteral("√"));
             Label3[i]->show();
         }
+        // A screen reader tells the mark with the box, as the eye sees it beside the box.
+        Text2[i]->setAccessibleDescription(right ? QStringLiteral("答对了") : QStringLiteral("没有答对"));
     }
     Label4->setCaption(Grading::scoreText(correct, int(n)));
+    // Whichever of the two gets the focus, a screen reader says the score after the button's name.
+    for (QPushButton *button : {Command1, EndDo})
+        button->setAccessibleDescription(QStringLiteral("得分：") + Label4->text());
     if (Grading::isFullScore(Label4->text())) {
         const QPointer<AnswerBox> graded = Text2[1];
         QCoreApplication::processEvents();
@@ -175,6 +185,22 @@ void VoDoMain::Text2_KeyDown(int index, int keyCode, int shift)
     Q_UNUSED(shift);
     if (keyCode == AnswerBox::enterKey)
         VoTaPg_Click();
+}
+
+void VoDoMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Some window managers minimise any window (openbox's title button, GNOME's Super+H). With no taskbar button
+    // nothing would bring the sheet back while its clock runs on, so it comes straight back, on top as ever.
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        QTimer::singleShot(0, this, [this] {
+            if (!isMinimized())
+                return;
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            raise();
+            activateWindow();
+        });
+    }
 }
 
 void VoDoMain::closeEvent(QCloseEvent *event)

@@ -41,6 +41,7 @@ public:
     void Text2_KeyDown(int index, int keyCode, int shift);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
