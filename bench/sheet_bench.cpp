@@ -3,6 +3,7 @@
 #include "sheetprobe.h"
 
 #include "controls/handlerguard.h"
+#include "shared/numbers.h"
 #include "sheet/grading.h"
 
 #include <QApplication>
@@ -184,13 +185,50 @@ void clockAccuracy(VoDoMain &window)
            format("%.1f ms; %.1f ms", median(delays), worst), "within 50 ms", worst <= 50);
 }
 
+// One clamp of a digit box on a pasted text: the box takes the text, its change handler reads it and, when it reads
+// above 2, writes "2". Texts of 10,000 and 100,000 characters, so that a cost growing faster than the text shows.
+void digitBoxClamp(VoDoMain &window)
+{
+    QLineEdit *box = SheetProbe::control<QLineEdit>(window.options(), "Tt1");
+    std::vector<double> ratioParts;
+    for (const int length : {10000, 100000}) {
+        for (const char *last : {"3", "1"}) { // 3: clamped to "2"; 1: stays as pasted
+            const QString text = QString(length - 1, u' ') + QLatin1String(last);
+            std::vector<double> pasteAndClamp;
+            std::vector<double> readingAlone;
+            for (int i = 0; i < 21; ++i) {
+                box->setText(QStringLiteral("1"));
+                const auto start = Clock::now();
+                box->setText(text);
+                pasteAndClamp.push_back(microseconds(Clock::now() - start));
+                const auto read = Clock::now();
+                volatile double value = Numbers::leadingNumber(text);
+                (void)value;
+                readingAlone.push_back(microseconds(Clock::now() - read));
+            }
+            if (box->text() != (*last == '3' ? QStringLiteral("2") : text)) {
+                std::fprintf(stderr, "the digit box did not clamp as it should\n");
+                std::exit(1);
+            }
+            const std::string name = "digit-box clamp, " + std::to_string(length) + " characters ending in " + last
+                    + " (box text set and clamped; reading alone; median of 21)";
+            figure(name.c_str(), format("%.0f us; %.0f us", median(pasteAndClamp), median(readingAlone)), "", true);
+            if (*last == '3')
+                ratioParts.push_back(median(pasteAndClamp));
+        }
+    }
+    const double growth = ratioParts[1] / ratioParts[0];
+    figure("digit-box clamp, 100,000 / 10,000 characters", format("%.1f times", growth), "about 10 (linear)",
+           growth < 20);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode != "times" && mode != "growth" && mode != "clock") {
-        std::fprintf(stderr, "usage: %s times|growth|clock   (run with QT_QPA_PLATFORM=offscreen)\n", argv[0]);
+    if (mode != "times" && mode != "growth" && mode != "clock" && mode != "clamp") {
+        std::fprintf(stderr, "usage: %s times|growth|clock|clamp   (run with QT_QPA_PLATFORM=offscreen)\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
@@ -208,6 +246,8 @@ int main(int argc, char *argv[])
         buildAndGradeTimes(window);
     else if (mode == "growth")
         residentGrowth(window);
+    else if (mode == "clamp")
+        digitBoxClamp(window);
     else
         clockAccuracy(window);
     return 0;
