@@ -44,9 +44,12 @@ status=0
 verdict "debian/copyright" "$status" "generated from .reuse/dep5 and LICENSES/"
 
 # The package. The monkey test's full 20,000 events belong to the main suite; the package build runs a shorter one.
+# Its test step skips the X server tests, as a distribution's build machine would, even when the test command has
+# asked for nothing to be skipped.
 status=0
 echo "== dpkg-buildpackage -us -uc -b (log: build.log)"
-(cd "$src" && env DEB_BUILD_OPTIONS=parallel=2 SUMORA_MONKEY_EVENTS=5000 dpkg-buildpackage -us -uc -b \
+(cd "$src" && env -u SUMORA_TESTS_NO_SKIP DEB_BUILD_OPTIONS=parallel=2 SUMORA_MONKEY_EVENTS=5000 \
+    dpkg-buildpackage -us -uc -b \
     > "$work/build.log" 2>&1) || status=$?
 grep -E '^[0-9]+% tests passed|^[0-9]+: skipped:|\(Skipped\)$' "$work/build.log" || true
 [ "$status" -eq 0 ] || tail -n 60 "$work/build.log"
