@@ -17,7 +17,7 @@ done
 # 1. No search path compiled in: an empty entry in one is read by the loader as the current directory.
 paths="$(readelf -d "$program" | grep -E '\((RPATH|RUNPATH)\)' || true)"
 if [ -n "$paths" ]; then
-    fail "search path in $program:$(printf "%s" "$paths" | sed "s/^ *0x[0-9a-f]* */ /")"
+    fail "search path in $program: $(printf '%s' "$paths" | sed -E 's/^ *0x[0-9a-f]+ +\((R[A-Z]*PATH)\) +/\1 /')"
 else
     say "ok   no RPATH or RUNPATH in $program"
 fi
