@@ -83,7 +83,7 @@ for check in "desktop usr/share/applications/org.sumora.Sumora.desktop" \
     status=0
     bash tests/packaging/validate.sh "$1" "$unpacked/$2" > "$work/validate.log" 2>&1 || status=$?
     cat "$work/validate.log"
-    verdict "validate $1" "$status" "$(tail -n 1 "$work/validate.log" | sed "s#$unpacked/##")"
+    verdict "validate $1" "$status" "$(tail -n 1 "$work/validate.log" | sed -E "s#$unpacked/##; s/^(ok|FAIL) +//")"
 done
 
 # A software centre's catalogue: appstreamcli compose over the unpacked package must take the component and cache
