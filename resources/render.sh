@@ -1,5 +1,6 @@
 #!/bin/sh
-# Renders background.png, icon.png and icon.ico from their SVG sources with ImageMagick's convert.
+# Renders background.png, icon.png, icon.ico and the desktop icons under icons/ from their SVG sources with
+# ImageMagick's convert.
 set -eu
 cd "$(dirname "$0")"
 CONVERT=${CONVERT:-convert}
@@ -15,4 +16,11 @@ $CONVERT -background none icon.svg -resize '32x32!' -depth 8 \
     $keep_png_stable PNG8:icon.png
 $CONVERT icon.png -type PaletteAlpha icon.ico
 
-identify background.png icon.png icon.ico
+# Desktop icons (hicolor theme sizes): drawn from the SVG at each size (96 dpi is the SVG's 32 px), full alpha.
+for size in 16 24 32 48 64 128 256; do
+    mkdir -p "icons/${size}x${size}"
+    $CONVERT -background none -density "$((96 * size / 32))" icon.svg -resize "${size}x${size}!" -depth 8 \
+        $keep_png_stable "PNG32:icons/${size}x${size}/org.sumora.Sumora.png"
+done
+
+identify background.png icon.png icon.ico icons/*/org.sumora.Sumora.png
