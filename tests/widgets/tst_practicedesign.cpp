@@ -34,6 +34,12 @@ private Q_SLOTS:
         QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(w.palette().color(QPalette::Window), QColor(0xC0, 0xFF, 0xC0));
+        // The icon drawn for each size, so that it is sharp on large and scaled screens too.
+        const QList<QSize> iconSizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        QCOMPARE(w.windowIcon().availableSizes(), iconSizes);
+        QCOMPARE(w.windowIcon().pixmap(QSize(64, 64)).toImage(),
+                 QImage(QStringLiteral(":/icons/64x64/org.sumora.Sumora.png"))
+                         .convertToFormat(QImage::Format_ARGB32_Premultiplied));
 
         auto *timer = w.findChild<QTimer *>(QStringLiteral("Timer1"));
         QVERIFY(timer);

@@ -8,10 +8,10 @@
 #include "controls/designline.h"
 #include "controls/designshape.h"
 #include "controls/handlerguard.h"
+#include "controls/programicon.h"
 #include "shared/twips.h"
 #include "sheet/sheetlayout.h"
 
-#include <QIcon>
 #include <QPushButton>
 #include <QTimer>
 
@@ -62,7 +62,7 @@ void VoDoMain::createDesign()
 {
     setObjectName(QStringLiteral("VoDoMain"));
     setWindowTitle(QStringLiteral("Sumora(Brenn六周年纪念版)"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setWindowIcon(ProgramIcon::icon());
     setFont(DesignFont::song(9, false));
     setFixedSize(pixels(clientWidth), pixels(clientHeight));
     setAutoFillBackground(true);
