@@ -1,26 +1,16 @@
 // The practice window's clock offscreen: counting down, handing in at zero, stopping, long sheets.
-#include "fatalrecorder.h"
 #include "sheetprobe.h"
+#include "sheettest.h"
 
 #include <QTest>
 
 using namespace SheetProbe;
 
-class TestPracticeClock : public QObject
+class TestPracticeClock : public SheetTest
 {
     Q_OBJECT
 
-private:
-    FreshProgram m_program;
-    FatalRecorder m_fatal;
-
 private Q_SLOTS:
-    void cleanup()
-    {
-        m_program.end();
-        QCOMPARE(m_fatal.take(), QStringList());
-    }
-
     void clockHandsInOnTheTickAfterZero()
     {
         VoDoMain &w = m_program.start();

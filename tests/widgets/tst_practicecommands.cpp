@@ -1,27 +1,17 @@
 // The practice window's commands and keys offscreen: Enter, access keys, exit, close box, focus and tab order.
-#include "fatalrecorder.h"
 #include "sheetprobe.h"
+#include "sheettest.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace SheetProbe;
 
-class TestPracticeCommands : public QObject
+class TestPracticeCommands : public SheetTest
 {
     Q_OBJECT
 
-private:
-    FreshProgram m_program;
-    FatalRecorder m_fatal;
-
 private Q_SLOTS:
-    void cleanup()
-    {
-        m_program.end();
-        QCOMPARE(m_fatal.take(), QStringList());
-    }
-
     void enterInAnyBoxHandsTheSheetIn_data()
     {
         QTest::addColumn<int>("row");

@@ -1,27 +1,17 @@
 // The practice window offscreen as designed: window, labels, font, buttons, row templates and row places.
-#include "fatalrecorder.h"
 #include "sheetprobe.h"
+#include "sheettest.h"
 
 #include <QFontInfo>
 #include <QTest>
 
 using namespace SheetProbe;
 
-class TestPracticeDesign : public QObject
+class TestPracticeDesign : public SheetTest
 {
     Q_OBJECT
 
-private:
-    FreshProgram m_program;
-    FatalRecorder m_fatal;
-
 private Q_SLOTS:
-    void cleanup()
-    {
-        m_program.end();
-        QCOMPARE(m_fatal.take(), QStringList());
-    }
-
     void windowDesign()
     {
         VoDoMain &w = m_program.start();

@@ -1,6 +1,6 @@
 // Handlers that let waiting events run: a click that waits while a full score is handed in, or while a sheet is built.
-#include "fatalrecorder.h"
 #include "sheetprobe.h"
+#include "sheettest.h"
 
 #include "controls/answerbox.h"
 
@@ -24,14 +24,11 @@ QStringList sheetAfterBuilds(int builds)
 
 } // namespace
 
-class TestReentrancy : public QObject
+class TestReentrancy : public SheetTest
 {
     Q_OBJECT
 
 private:
-    FreshProgram m_program;
-    FatalRecorder m_fatal;
-
     // Every row element of the sheet on screen, to see that they go and that nothing else does.
     static QList<QPointer<QWidget>> rowElements(const QWidget *window)
     {
@@ -56,12 +53,6 @@ private:
     }
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        m_program.end();
-        QCOMPARE(m_fatal.take(), QStringList());
-    }
-
     // The crash this guards against: the waiting click built a new sheet and deleted the answer box whose Enter
     // was still being handled.
     void newSheetClickWaitingDuringFullScoreHandIn()

@@ -1,6 +1,6 @@
 // Building sheets offscreen: the first sheet, the same first sheet at every start, replacing rows, settings it reads.
-#include "fatalrecorder.h"
 #include "sheetprobe.h"
+#include "sheettest.h"
 
 #include <QPointer>
 #include <QRegularExpression>
@@ -8,21 +8,11 @@
 
 using namespace SheetProbe;
 
-class TestSheetBuild : public QObject
+class TestSheetBuild : public SheetTest
 {
     Q_OBJECT
 
-private:
-    FreshProgram m_program;
-    FatalRecorder m_fatal;
-
 private Q_SLOTS:
-    void cleanup()
-    {
-        m_program.end();
-        QCOMPARE(m_fatal.take(), QStringList());
-    }
-
     void firstSheetUsesTheDefaults()
     {
         VoDoMain &w = m_program.start();

@@ -1,6 +1,6 @@
 // Grading a sheet offscreen: marks, score, locked boxes, where the focus goes, and errors that end the program.
-#include "fatalrecorder.h"
 #include "sheetprobe.h"
+#include "sheettest.h"
 
 #include <QTest>
 
@@ -17,21 +17,11 @@ public:
 
 } // namespace
 
-class TestSheetGrading : public QObject
+class TestSheetGrading : public SheetTest
 {
     Q_OBJECT
 
-private:
-    FreshProgram m_program;
-    FatalRecorder m_fatal;
-
 private Q_SLOTS:
-    void cleanup()
-    {
-        m_program.end();
-        QCOMPARE(m_fatal.take(), QStringList());
-    }
-
     void gradedRows_data()
     {
         QTest::addColumn<QString>("question");

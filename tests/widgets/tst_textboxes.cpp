@@ -1,6 +1,6 @@
 // The text boxes offscreen: the digit boxes never hold more than 2, and every box takes any length.
-#include "fatalrecorder.h"
 #include "sheetprobe.h"
+#include "sheettest.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -8,26 +8,17 @@
 
 using namespace SheetProbe;
 
-class TestTextBoxes : public QObject
+class TestTextBoxes : public SheetTest
 {
     Q_OBJECT
 
 private:
-    FreshProgram m_program;
-    FatalRecorder m_fatal;
-
     VoDoMain &fresh() { return m_program.start(); }
     QLineEdit *text(const char *name) { return dialogText(*m_program.window(), name); }
     QCheckBox *check(const char *name) { return dialogCheck(*m_program.window(), name); }
     QPushButton *ok() { return control<QPushButton>(m_program.window()->options(), "Command1"); }
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        m_program.end();
-        QCOMPARE(m_fatal.take(), QStringList());
-    }
-
     void digitBoxLimit_data()
     {
         QTest::addColumn<QString>("typed");

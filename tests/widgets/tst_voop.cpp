@@ -1,6 +1,6 @@
 // The options dialog offscreen: its design, OK, and settings it must refuse.
-#include "fatalrecorder.h"
 #include "sheetprobe.h"
+#include "sheettest.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -13,14 +13,11 @@
 
 using namespace SheetProbe;
 
-class TestVoOp : public QObject
+class TestVoOp : public SheetTest
 {
     Q_OBJECT
 
 private:
-    FreshProgram m_program;
-    FatalRecorder m_fatal;
-
     VoDoMain &fresh() { return m_program.start(); }
     VoOp *dialog() { return m_program.window()->options(); }
     QLineEdit *text(const char *name) { return control<QLineEdit>(dialog(), QLatin1String(name)); }
@@ -38,12 +35,6 @@ private:
     }
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        m_program.end();
-        QCOMPARE(m_fatal.take(), QStringList());
-    }
-
     // --- design ---
     void freshProgramStartsWithTheDefaults()
     {
