@@ -17,9 +17,7 @@ def label_after(window, caption):
 def main():
     c = x.Checks("packaged program")
     x.require_window_manager(c)
-    bus = x.start_accessibility_bus()
-    program = x.Program(sys.argv[1], accessible=True)
-    try:
+    with x.accessible_program(c, sys.argv[1]) as program:
         window = program.wait_window()
         title = x.run("xdotool", "getwindowname", str(window)).strip()
         c.check(title == x.TITLE, f"window title {title!r}")
@@ -31,10 +29,6 @@ def main():
         c.check(len(questions) == 20, f"{len(questions)} questions: {' '.join(questions)}")
         c.check(clock == "01:05", f"clock {clock!r}")
         c.check(score == "00", f"score {score!r}")
-    finally:
-        program.stop()
-        bus.terminate()
-        bus.wait(5)
     c.finish()
 
 

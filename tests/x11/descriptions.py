@@ -59,9 +59,7 @@ def hand_in(c, window, right, score_text, focus_name):
 def main():
     c = x.Checks("accessible descriptions")
     x.require_window_manager(c)
-    bus = x.start_accessibility_bus()
-    program = x.Program(sys.argv[1], accessible=True)
-    try:
+    with x.accessible_program(c, sys.argv[1]) as program:
         native = program.wait_window()
         window = x.find_window(x.find_application(program.pid), x.TITLE)
         # The focus exists only in the active window; whether the program gets activated on start is not the point here.
@@ -74,12 +72,6 @@ def main():
             [row["question"].name for row in x.sheet_rows(window)]), 3)
         c.check(renewed, "出题(D) builds a new sheet")
         hand_in(c, window, 20, "100.00", "退出(X)")
-    except RuntimeError as error:
-        c.check(False, f"stopped early: {error}")
-    finally:
-        program.stop()
-        bus.terminate()
-        bus.wait(5)
     c.finish()
 
 

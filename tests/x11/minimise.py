@@ -37,12 +37,10 @@ def describe_state(window):
 def main():
     c = x.Checks("minimise")
     x.require_window_manager(c)
-    bus = x.start_accessibility_bus()
     # Under a Wayland compositor the program is put on Xwayland explicitly: this test is about minimising, and an
     # explicit platform is always respected.
     extra = {"QT_QPA_PLATFORM": "xcb"} if os.environ.get("WAYLAND_DISPLAY") else {}
-    program = x.Program(sys.argv[1], extra_env=extra, accessible=True)
-    try:
+    with x.accessible_program(c, sys.argv[1], extra_env=extra) as program:
         window = program.wait_window()
         app_window = x.find_window(x.find_application(program.pid), x.TITLE)
         clock = x.label_after(app_window, "倒计时:")
@@ -79,12 +77,6 @@ def main():
         first = clock.name
         ticking = x.wait_until(lambda: clock.name != first, 2.5)
         c.check(ticking, f"clock still running: {first!r}, then {clock.name!r}")
-    except RuntimeError as error:
-        c.check(False, f"stopped early: {error}")
-    finally:
-        program.stop()
-        bus.terminate()
-        bus.wait(5)
     c.finish()
 
 

@@ -13,9 +13,7 @@ def main():
     c = x.Checks("screen reader")
     x.require_window_manager(c)
     atspi = x.pyatspi()
-    bus = x.start_accessibility_bus()
-    program = x.Program(sys.argv[1], accessible=True)
-    try:
+    with x.accessible_program(c, sys.argv[1]) as program:
         program.wait_window()
         app = x.find_application(program.pid)
         window = x.find_window(app, x.TITLE)
@@ -83,10 +81,6 @@ def main():
         # Handing in stops the clock: it still reads the same a tick later.
         time.sleep(1.2)
         c.check(clock.name == first, f"clock after handing in and 1.2 s: {clock.name!r}")
-    finally:
-        program.stop()
-        bus.terminate()
-        bus.wait(5)
     c.finish()
 
 

@@ -11,11 +11,9 @@ import xharness as x
 def main():
     c = x.Checks("focus at start")
     x.require_window_manager(c)
-    bus = x.start_accessibility_bus()
     # Under a Wayland compositor the program is put on Xwayland explicitly, where keys can be sent to it.
     extra = {"QT_QPA_PLATFORM": "xcb"} if os.environ.get("WAYLAND_DISPLAY") else {}
-    program = x.Program(sys.argv[1], extra_env=extra, accessible=True)
-    try:
+    with x.accessible_program(c, sys.argv[1], extra_env=extra) as program:
         window = program.wait_window()
         app_window = x.find_window(x.find_application(program.pid), x.TITLE)
         active = lambda: x.run("xdotool", "getactivewindow", check=False).strip()
@@ -30,12 +28,6 @@ def main():
         x.run("xdotool", "type", "7")
         typed = x.wait_until(lambda: x.text_of(first) == "7", 2)
         c.check(typed, f"a typed 7 lands in the first box: it holds {x.text_of(first)!r}")
-    except RuntimeError as error:
-        c.check(False, f"stopped early: {error}")
-    finally:
-        program.stop()
-        bus.terminate()
-        bus.wait(5)
     c.finish()
 
 

@@ -16,9 +16,7 @@ NEW_SHEET = (374 + 33, 254 + 11)
 def main():
     c = x.Checks("waiting click")
     x.require_window_manager(c)
-    bus = x.start_accessibility_bus()
-    program = x.Program(sys.argv[1], accessible=True)
-    try:
+    with x.accessible_program(c, sys.argv[1]) as program:
         window = program.wait_window()
         app_window = x.find_window(x.find_application(program.pid), x.TITLE)
         c.check(x.activate(window), f"practice window {window} active")
@@ -57,10 +55,6 @@ def main():
         x.run("xdotool", "key", "--clearmodifiers", "alt+x")
         status = program.wait_exit(3)
         c.check(status == 0, f"Alt+X ends it with status {status}")
-    finally:
-        program.stop()
-        bus.terminate()
-        bus.wait(5)
     c.finish()
 
 

@@ -16,9 +16,7 @@ def main():
     socket = os.path.join(os.environ.get("XDG_RUNTIME_DIR", ""), os.environ["WAYLAND_DISPLAY"])
     c.check(os.path.exists(socket), f"compositor socket {socket}")
     atspi = x.pyatspi()
-    bus = x.start_accessibility_bus()
-    program = x.Program(sys.argv[1], accessible=True, drop_env=("QT_QPA_PLATFORM",))
-    try:
+    with x.accessible_program(c, sys.argv[1], drop_env=("QT_QPA_PLATFORM",)) as program:
         window = x.find_window(x.find_application(program.pid), x.TITLE)
         plugins = x.platform_plugins(program.pid)
         c.check(plugins == {"wayland"}, f"Qt platform plugin: {sorted(plugins)}")
@@ -58,12 +56,6 @@ def main():
         x.press(x.push_button(window, "退出(X)"))
         status = program.wait_exit(3)
         c.check(status == 0, f"退出(X) ends the program: exit status {status}")
-    except RuntimeError as error:
-        c.check(False, f"stopped early: {error}")
-    finally:
-        program.stop()
-        bus.terminate()
-        bus.wait(5)
     c.finish()
 
 

@@ -237,9 +237,7 @@ def main():
     program_path = sys.argv[1]
     c = x.Checks("window system")
     x.require_window_manager(c)
-    bus = x.start_accessibility_bus()
-    program = x.Program(program_path, accessible=True)
-    try:
+    with x.accessible_program(c, program_path) as program:
         window = program.wait_window()
         screen = x.screen_size()
         geometry = x.window_geometry(window)
@@ -259,10 +257,6 @@ def main():
         check_keys(c, window, app_window)
         check_dialog(c, program, window, screen)
         check_exit(c, program, window, app_window)
-    finally:
-        program.stop()
-        bus.terminate()
-        bus.wait(5)
     c.finish()
 
 

@@ -1,7 +1,9 @@
 # The screen-reader side of the X tests: the program, its windows and its sheet on the AT-SPI bus.
+import contextlib
 import subprocess
 
 from xbase import QUESTION, wait_until
+from xwindows import Program
 
 
 def start_accessibility_bus():
@@ -182,3 +184,21 @@ def fill_sheet(window, right):
         row["box"].queryEditableText().setTextContents(text)
         typed.append(text)
     return typed
+
+
+@contextlib.contextmanager
+def accessible_program(checks, path, **program_args):
+    """Sumora started on the screen-reader bus of this session, both stopped when the block ends.
+
+    A RuntimeError inside the block (a tool that failed, a window or object that never came) ends the block as a
+    failed check, saying where it stopped, instead of a traceback."""
+    bus = start_accessibility_bus()
+    program = Program(path, accessible=True, **program_args)
+    try:
+        yield program
+    except RuntimeError as error:
+        checks.check(False, f"stopped early: {error}")
+    finally:
+        program.stop()
+        bus.terminate()
+        bus.wait(5)
