@@ -1,6 +1,6 @@
 // Start-up benchmark driver: interleaved starts of several programs, exec to first map (seen through X), first frame, peak memory.
 //
-// Usage: sumora_bench_startup_driver [--runs N] [--settle-ms M] [--goals] SPEC...
+// Usage: sumora_bench_startup_driver [--runs N] [--settle-ms M] [--memory-at-ms M] [--goals] SPEC...
 // A SPEC is "NAME=COMMAND": COMMAND is split at spaces, leading VAR=VALUE words go into the program's environment
 // (as with env(1)), the rest is the program and its arguments. The first SPEC is the yardstick every ratio is
 // taken against, the second is the program under study; later ones are peers (or variants of the program).
@@ -9,8 +9,9 @@
 // Each start: the driver takes CLOCK_MONOTONIC, forks and execs the program (it also passes that instant as
 // SUMORA_BENCH_T0, so a probe linked into the program measures from the same instant). It then watches the X
 // server for the first MapNotify of a top-level window whose _NET_WM_PID is the child's, reads "first-frame-ns"
-// from the child's standard output when a probe reports it, reads VmHWM from /proc/<pid>/status 3 s after the
-// start and then kills the program.
+// and "first-frame-cpu-ns" (processor time of all its threads until then) from the child's standard output when a
+// probe reports them, reads VmHWM from /proc/<pid>/status 3 s (--memory-at-ms) after the start and then kills it.
+// Processor time suffers less than wall time from other work on a shared machine.
 #include <xcb/xcb.h>
 
 #include <fcntl.h>
@@ -37,7 +38,6 @@
 namespace {
 
 constexpr long long msNs = 1'000'000;
-constexpr long long memoryAtNs = 3'000 * msNs; // the resident-set peak is read this long after the start
 constexpr long long mapTimeoutNs = 20'000 * msNs; // a program that maps nothing by then is a failed start
 
 long long monotonicNs()
@@ -58,8 +58,9 @@ struct Start
 {
     double mapMs = NAN;   // exec to first map of the top-level window
     double frameMs = NAN; // exec to first painted frame, where a probe reports it
+    double cpuMs = NAN;   // processor time of the program until its first frame, where a probe reports it
     double peakMiB = NAN; // VmHWM 3 s after the start
-    bool mappedEarly = false; // mapped before the driver could select on it: mapMs is a late bound
+    bool viaFrame = false; // the map was seen only as the map of the window manager's frame, right after it
 };
 
 std::optional<Spec> parseSpec(const std::string &text)
@@ -108,9 +109,11 @@ public:
 
     int fd() const { return xcb_get_file_descriptor(m_connection); }
 
-    // Handles every event queued so far; returns true once a top-level window of pid is mapped.
-    // mappedEarly tells that it was mapped before the driver selected on it.
-    bool poll(pid_t pid, bool &mappedEarly)
+    // Handles every event queued so far; returns true once a top-level window of pid is mapped. The map is seen on
+    // the window itself (StructureNotify, selected as soon as the window appears on the root) or, when the window
+    // manager was quicker than that selection, as the map of the root's child that holds it (its frame, mapped
+    // by the window manager right after the window): then viaFrame is set.
+    bool poll(pid_t pid, bool &viaFrame)
     {
         bool found = false;
         while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection)) {
@@ -122,22 +125,19 @@ public:
                     break;
                 const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
                 xcb_change_window_attributes(m_connection, created->window, XCB_CW_EVENT_MASK, &mask);
-                // A window mapped between its creation and the line above sends no MapNotify to this client.
-                const auto cookie = xcb_get_window_attributes(m_connection, created->window);
-                xcb_get_window_attributes_reply_t *attributes =
-                    xcb_get_window_attributes_reply(m_connection, cookie, nullptr);
-                if (attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED && ownedBy(created->window, pid)) {
-                    found = true;
-                    mappedEarly = true;
-                }
-                free(attributes);
                 break;
             }
             case XCB_MAP_NOTIFY: {
                 const auto *mapped = reinterpret_cast<xcb_map_notify_event_t *>(event);
-                // The same map is reported once for the window itself and once to its parent's listeners.
-                if (mapped->event == mapped->window && !mapped->override_redirect && ownedBy(mapped->window, pid))
+                if (found || mapped->override_redirect || pid <= 0)
+                    break;
+                if (mapped->event == mapped->window && ownedBy(mapped->window, pid)) {
                     found = true;
+                } else if (mapped->event == m_root && mapped->window != m_root
+                           && (ownedBy(mapped->window, pid) || holdsWindowOf(mapped->window, pid))) {
+                    found = true;
+                    viaFrame = !ownedBy(mapped->window, pid);
+                }
                 break;
             }
             default:
@@ -156,6 +156,20 @@ private:
         const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         free(reply);
         return atom;
+    }
+
+    // True when a child of frame (or a child of one of its children) is a window of pid.
+    bool holdsWindowOf(xcb_window_t frame, pid_t pid, int depth = 2)
+    {
+        xcb_query_tree_reply_t *tree = xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, frame), nullptr);
+        if (!tree)
+            return false;
+        const xcb_window_t *children = xcb_query_tree_children(tree);
+        bool held = false;
+        for (int i = 0; i < xcb_query_tree_children_length(tree) && !held; ++i)
+            held = ownedBy(children[i], pid) || (depth > 1 && holdsWindowOf(children[i], pid, depth - 1));
+        free(tree);
+        return held;
     }
 
     bool ownedBy(xcb_window_t window, pid_t pid)
@@ -185,10 +199,10 @@ double peakResidentMiB(pid_t pid)
 }
 
 // One start of spec; false (with a message) when the program never maps a window or does not live 3 s.
-bool runOnce(const Spec &spec, XWatch &watch, Start &start)
+bool runOnce(const Spec &spec, XWatch &watch, long long memoryAtNs, Start &start)
 {
-    watch.poll(0, start.mappedEarly); // events of earlier starts (their windows' destruction) are of no interest
-    start.mappedEarly = false;
+    watch.poll(0, start.viaFrame); // events of earlier starts (their windows' destruction) are of no interest
+    start.viaFrame = false;
 
     int out[2];
     if (pipe2(out, O_CLOEXEC) != 0)
@@ -226,7 +240,7 @@ bool runOnce(const Spec &spec, XWatch &watch, Start &start)
         const long long wakeAt = t0 + (mapped || now - t0 < memoryAtNs ? memoryAtNs : mapTimeoutNs);
         pollfd fds[2] = {{watch.fd(), POLLIN, 0}, {out[0], POLLIN, 0}};
         ::poll(fds, out[0] >= 0 ? 2 : 1, int(std::max(1LL, (wakeAt - now + msNs - 1) / msNs)));
-        if (!mapped && watch.poll(child, start.mappedEarly)) {
+        if (!mapped && watch.poll(child, start.viaFrame)) {
             mapped = true;
             start.mapMs = double(monotonicNs() - t0) / 1e6;
         }
@@ -258,6 +272,9 @@ bool runOnce(const Spec &spec, XWatch &watch, Start &start)
     const auto at = text.find("first-frame-ns ");
     if (at != std::string::npos)
         start.frameMs = std::strtod(text.c_str() + at + 15, nullptr) / 1e6;
+    const auto cpuAt = text.find("first-frame-cpu-ns ");
+    if (cpuAt != std::string::npos)
+        start.cpuMs = std::strtod(text.c_str() + cpuAt + 19, nullptr) / 1e6;
     if (!mapped || exited) {
         std::fprintf(stderr, "%s: %s\n", spec.name.c_str(),
                      exited ? "ended before the memory reading" : "no top-level window mapped");
@@ -303,8 +320,8 @@ void figure(const std::string &name, const std::string &value, const std::string
 
 struct Series
 {
-    std::vector<double> mapMs, frameMs, peakMiB;
-    int early = 0;
+    std::vector<double> mapMs, frameMs, cpuMs, peakMiB;
+    int viaFrame = 0;
 };
 
 } // namespace
@@ -314,6 +331,7 @@ int main(int argc, char *argv[])
     int runs = 10;
     long settleMs = 300; // pause between starts: the window manager finishes with the window just killed
     bool goals = false;
+    long long memoryAtNs = 3'000 * msNs; // the resident-set peak is read this long after the start
     std::vector<Spec> specs;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -321,6 +339,8 @@ int main(int argc, char *argv[])
             runs = std::atoi(argv[++i]);
         } else if (argument == "--settle-ms" && i + 1 < argc) {
             settleMs = std::atol(argv[++i]);
+        } else if (argument == "--memory-at-ms" && i + 1 < argc) {
+            memoryAtNs = std::atoll(argv[++i]) * msNs;
         } else if (argument == "--goals") {
             goals = true;
         } else if (auto spec = parseSpec(argument)) {
@@ -331,7 +351,7 @@ int main(int argc, char *argv[])
         }
     }
     if (specs.size() < 2 || runs < 1) {
-        std::fprintf(stderr, "usage: %s [--runs N] [--settle-ms M] [--goals] YARDSTICK=COMMAND PROGRAM=COMMAND [PEER=COMMAND...]\n",
+        std::fprintf(stderr, "usage: %s [--runs N] [--settle-ms M] [--memory-at-ms M] [--goals] YARDSTICK=COMMAND PROGRAM=COMMAND [PEER=COMMAND...]\n",
                      argv[0]);
         return 2;
     }
@@ -346,7 +366,7 @@ int main(int argc, char *argv[])
     // One start of each first, not counted: it fills the caches (fontconfig, shared libraries, a peer's files).
     for (const Spec &spec : specs) {
         Start warm;
-        if (!runOnce(spec, watch, warm))
+        if (!runOnce(spec, watch, memoryAtNs, warm))
             return 1;
         nanosleep(&settle, nullptr);
     }
@@ -358,12 +378,13 @@ int main(int argc, char *argv[])
         for (size_t k = 0; k < n; ++k) {
             const size_t s = (size_t(run) + k) % n;
             Start start;
-            if (!runOnce(specs[s], watch, start))
+            if (!runOnce(specs[s], watch, memoryAtNs, start))
                 return 1;
             series[s].mapMs.push_back(start.mapMs);
             series[s].frameMs.push_back(start.frameMs);
+            series[s].cpuMs.push_back(start.cpuMs);
             series[s].peakMiB.push_back(start.peakMiB);
-            series[s].early += start.mappedEarly;
+            series[s].viaFrame += start.viaFrame;
             nanosleep(&settle, nullptr);
         }
     }
@@ -376,17 +397,21 @@ int main(int argc, char *argv[])
             std::printf("\n%-16s frame ms:", "");
             for (double ms : series[s].frameMs)
                 std::printf(" %.1f", ms);
+            std::printf("\n%-16s CPU ms:", "");
+            for (double ms : series[s].cpuMs)
+                std::printf(" %.1f", ms);
         }
         std::printf("\n%-16s VmHWM MiB:", "");
         for (double mib : series[s].peakMiB)
             std::printf(" %.1f", mib);
         std::printf("\n");
-        if (series[s].early)
-            std::printf("%-16s %d of %d windows were mapped before the driver saw them: their times are late bounds\n",
-                        "", series[s].early, runs);
+        if (series[s].viaFrame)
+            std::printf("%-16s %d of %d maps were seen through the window manager's frame (a close late bound)\n", "",
+                        series[s].viaFrame, runs);
     }
 
     const Series &yard = series[0];
+    const std::string memoryAt = format("%.1f s", double(memoryAtNs) / 1e9);
     for (size_t s = 0; s < n; ++s) {
         const Series &one = series[s];
         const std::string &name = specs[s].name;
@@ -395,7 +420,10 @@ int main(int argc, char *argv[])
         if (!std::isnan(median(one.frameMs)))
             figure(name + ": exec to first frame (median / min)",
                    format("%.1f / %.1f ms", median(one.frameMs), minimum(one.frameMs)));
-        figure(name + ": peak resident set 3 s after start (median)", format("%.1f MiB", median(one.peakMiB)));
+        if (!std::isnan(median(one.cpuMs)))
+            figure(name + ": processor time to first frame (median / min)",
+                   format("%.1f / %.1f ms", median(one.cpuMs), minimum(one.cpuMs)));
+        figure(name + ": peak resident set " + memoryAt + " after start (median)", format("%.1f MiB", median(one.peakMiB)));
         if (s == 0)
             continue;
         const std::string versus = " / " + specs[0].name;
@@ -407,6 +435,9 @@ int main(int argc, char *argv[])
             figure(name + versus + ": first frame (medians; minima)",
                    format("%.2f; %.2f", median(one.frameMs) / median(yard.frameMs),
                           minimum(one.frameMs) / minimum(yard.frameMs)));
+        if (!std::isnan(median(one.cpuMs)) && !std::isnan(median(yard.cpuMs)))
+            figure(name + versus + ": processor time to first frame (medians)",
+                   format("%.2f", median(one.cpuMs) / median(yard.cpuMs)));
         const double memoryRatio = median(one.peakMiB) / median(yard.peakMiB);
         figure(name + versus + ": peak resident set (medians)", format("%.2f", memoryRatio),
                goals && s == 1 ? "<= 1.15" : "", memoryRatio <= 1.15);
@@ -420,6 +451,9 @@ int main(int argc, char *argv[])
                format("%.2f (%+.1f ms, %+.1f MiB)", ratio, median(program.mapMs) - median(one.mapMs),
                       median(program.peakMiB) - median(one.peakMiB)),
                goals ? "< 1" : "", ratio < 1);
+        if (!std::isnan(median(one.cpuMs)) && !std::isnan(median(program.cpuMs)))
+            figure(specs[1].name + " - " + specs[s].name + ": processor time to first frame (medians)",
+                   format("%+.1f ms", median(program.cpuMs) - median(one.cpuMs)));
     }
     return 0;
 }

@@ -82,9 +82,12 @@ private:
     void report()
     {
         const long long elapsed = monotonicNs() - m_startNs;
+        timespec cpu{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu); // all threads of the process, user and system
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("first-frame-ns %lld\nmax-rss-kib %ld\n", elapsed, usage.ru_maxrss);
+        std::printf("first-frame-ns %lld\nfirst-frame-cpu-ns %lld\nmax-rss-kib %ld\n", elapsed,
+                    cpu.tv_sec * 1'000'000'000LL + cpu.tv_nsec, usage.ru_maxrss);
         std::fflush(stdout);
         QCoreApplication::instance()->removeEventFilter(this);
         if (qEnvironmentVariableIsSet("SUMORA_BENCH_MAPS"))
