@@ -442,10 +442,25 @@ int main(int argc, char *argv[])
         figure(name + versus + ": peak resident set (medians)", format("%.2f", memoryRatio),
                goals && s == 1 ? "<= 1.15" : "", memoryRatio <= 1.15);
     }
-    // The program against each peer or variant: the ratio of first-map medians and the difference in ms and MiB.
+    // The program against each peer or variant: the ratio of first-map medians and the difference in ms and MiB,
+    // then the median of the differences within each round, which a slow drift of the machine does not move.
     const Series &program = series[1];
+    const auto pairedMedian = [](const std::vector<double> &a, const std::vector<double> &b) {
+        std::vector<double> differences;
+        for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+            differences.push_back(a[i] - b[i]);
+        return median(differences);
+    };
     for (size_t s = 2; s < n; ++s) {
         const Series &one = series[s];
+        const double frameDifference = pairedMedian(program.frameMs, one.frameMs);
+        if (std::isnan(frameDifference))
+            figure(specs[1].name + " - " + specs[s].name + ": first map (paired median)",
+                   format("%+.1f ms", pairedMedian(program.mapMs, one.mapMs)));
+        else
+            figure(specs[1].name + " - " + specs[s].name + ": first map, first frame, processor time (paired medians)",
+                   format("%+.1f, %+.1f, %+.1f ms", pairedMedian(program.mapMs, one.mapMs), frameDifference,
+                          pairedMedian(program.cpuMs, one.cpuMs)));
         const double ratio = median(program.mapMs) / median(one.mapMs);
         figure(specs[1].name + " / " + specs[s].name + ": first map (medians)",
                format("%.2f (%+.1f ms, %+.1f MiB)", ratio, median(program.mapMs) - median(one.mapMs),
