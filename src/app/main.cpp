@@ -1,7 +1,6 @@
 // Program start: the platform, Qt's Chinese texts, the practice window centred and active, and the event loop.
 #include "app/platformchoice.h"
 #include "app/qttranslation.h"
-#include "controls/programicon.h"
 #include "practice/vodomain.h"
 #include "questions/randomsource.h"
 
@@ -13,7 +12,6 @@ int main(int argc, char *argv[])
     PlatformChoice::apply();
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("org.sumora.Sumora"));
-    QApplication::setWindowIcon(ProgramIcon::icon());
     // The practice window and the dialog end the program themselves, whichever window is left.
     QApplication::setQuitOnLastWindowClosed(false);
     QtTranslation::installChinese(app);

@@ -2,7 +2,9 @@
 #include "sheetprobe.h"
 #include "sheettest.h"
 
+#include <QAbstractButton>
 #include <QFontInfo>
+#include <QRawFont>
 #include <QTest>
 
 using namespace SheetProbe;
@@ -24,12 +26,6 @@ private Q_SLOTS:
         QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(w.palette().color(QPalette::Window), QColor(0xC0, 0xFF, 0xC0));
-        // The icon drawn for each size, so that it is sharp on large and scaled screens too.
-        const QList<QSize> iconSizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
-        QCOMPARE(w.windowIcon().availableSizes(), iconSizes);
-        QCOMPARE(w.windowIcon().pixmap(QSize(64, 64)).toImage(),
-                 QImage(QStringLiteral(":/icons/64x64/org.sumora.Sumora.png"))
-                         .convertToFormat(QImage::Format_ARGB32_Premultiplied));
 
         auto *timer = w.findChild<QTimer *>(QStringLiteral("Timer1"));
         QVERIFY(timer);
@@ -37,6 +33,18 @@ private Q_SLOTS:
         QCOMPARE(timer->timerType(), Qt::PreciseTimer);
         for (const char *name : {"Shape1", "Line1", "Line2", "Line3", "Label5", "VoOutCome", "Label6"})
             QVERIFY2(control(&w, QLatin1String(name)), name);
+    }
+
+    // The icon drawn for each size, so that it is sharp on large and scaled screens too; it comes with the first
+    // frame shown, not before it.
+    void iconOfEverySize()
+    {
+        VoDoMain &w = m_program.startShown();
+        const QList<QSize> iconSizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        QTRY_COMPARE(w.windowIcon().availableSizes(), iconSizes);
+        QCOMPARE(w.windowIcon().pixmap(QSize(64, 64)).toImage(),
+                 QImage(QStringLiteral(":/icons/64x64/org.sumora.Sumora.png"))
+                         .convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     void designLabels_data()
@@ -76,10 +84,37 @@ private Q_SLOTS:
     {
         VoDoMain &w = m_program.start();
         const QFont font = question(&w, 1)->font();
-        QCOMPARE(QFontInfo(font).family(), QStringLiteral("AR PL UMing CN"));
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("AR PL UMing Sumora")); // UMing's glyphs, built in
         // The design's 12 pt line height, and "99×99" well inside its 53-pixel template.
         QCOMPARE(QFontMetrics(font).height(), 16);
         QVERIFY(QFontMetrics(font).horizontalAdvance(QStringLiteral("99×99")) <= 53);
+    }
+
+    // Every text either window draws comes from the built-in glyphs, not from a fallback font that would look
+    // different; a new caption needs its characters in resources/fonts/song-characters.txt.
+    void everyTextIsInTheBuiltInFont()
+    {
+        VoDoMain &w = m_program.start();
+        w.VoTaPg_Click(); // the marks and the score as well
+        QStringList missing;
+        for (const QWidget *window : {static_cast<QWidget *>(&w), static_cast<QWidget *>(w.options())}) {
+            for (const QWidget *control : window->findChildren<QWidget *>()) {
+                QString text;
+                if (const auto *label = qobject_cast<const QLabel *>(control))
+                    text = label->text();
+                else if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+                    text = button->text().remove(u'&');
+                else if (const auto *box = qobject_cast<const QLineEdit *>(control))
+                    text = box->text();
+                const QRawFont glyphs = QRawFont::fromFont(control->font());
+                QCOMPARE(glyphs.familyName(), QStringLiteral("AR PL UMing Sumora"));
+                for (const QChar c : text) {
+                    if (!glyphs.supportsCharacter(c))
+                        missing << control->objectName() + u':' + c;
+                }
+            }
+        }
+        QCOMPARE(missing, QStringList());
     }
 
     void buttonsInDesignOrder_data()

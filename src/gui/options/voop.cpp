@@ -51,11 +51,17 @@ VoOp::VoOp(QWidget *sheetWindow, std::function<void()> confirm)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
     , m_sheetWindow(sheetWindow)
     , m_confirm(std::move(confirm))
-    , m_background(QStringLiteral(":/background.png"))
 {
     createDesign();
     Form_Load();
-    WindowStacking::hideFromTaskbar(this);
+}
+
+bool VoOp::event(QEvent *event)
+{
+    // The native window is made when the dialog is first shown: off the taskbar before it is mapped.
+    if (event->type() == QEvent::WinIdChange)
+        WindowStacking::hideFromTaskbar(this);
+    return QWidget::event(event);
 }
 
 int VoOp::pixels(double twips) const
@@ -188,6 +194,9 @@ void VoOp::Command1_Click()
 
 void VoOp::paintEvent(QPaintEvent * /*event*/)
 {
+    // Read when the dialog is first drawn, not while the program starts.
+    if (m_background.isNull())
+        m_background.load(QStringLiteral(":/background.png"));
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
     painter.drawPixmap(0, 0, m_background);

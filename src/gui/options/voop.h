@@ -32,6 +32,7 @@ public:
     void Tt2_Change();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

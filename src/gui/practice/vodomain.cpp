@@ -5,6 +5,7 @@
 #include "controls/answerbox.h"
 #include "controls/captionlabel.h"
 #include "controls/controlarray.h"
+#include "controls/programicon.h"
 #include "controls/windowstacking.h"
 #include "options/voop.h"
 #include "questions/prmain.h"
@@ -30,7 +31,6 @@ VoDoMain::VoDoMain(RandomSource &source)
     createDesign();
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &VoDoMain::onFocusWindowChanged);
     Form_Load();
-    WindowStacking::hideFromTaskbar(this);
 }
 
 VoDoMain::~VoDoMain() = default;
@@ -185,6 +185,24 @@ void VoDoMain::Text2_KeyDown(int index, int keyCode, int shift)
     Q_UNUSED(shift);
     if (keyCode == AnswerBox::enterKey)
         VoTaPg_Click();
+}
+
+bool VoDoMain::event(QEvent *event)
+{
+    // The native window is made when the window is shown: off the taskbar before it is mapped.
+    if (event->type() == QEvent::WinIdChange)
+        WindowStacking::hideFromTaskbar(this);
+    return QWidget::event(event);
+}
+
+void VoDoMain::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // The icon's seven pictures are read and handed to the window manager once the first frame is out.
+    if (!m_iconAsked) {
+        m_iconAsked = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon::icon()); });
+    }
 }
 
 void VoDoMain::changeEvent(QEvent *event)

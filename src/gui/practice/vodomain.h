@@ -41,6 +41,8 @@ public:
     void Text2_KeyDown(int index, int keyCode, int shift);
 
 protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -66,6 +68,7 @@ private:
     RandomSource &m_source;
     std::unique_ptr<VoOp> m_options;
     QPointer<QWindow> m_lastFocusWindow; // the program's last active window, kept while none is
+    bool m_iconAsked = false;            // the icon is set after the first frame
 
     // Control arrays; element 0 of each is the hidden row template.
     QList<CaptionLabel *> Label1; // question

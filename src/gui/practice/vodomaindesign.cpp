@@ -8,7 +8,6 @@
 #include "controls/designline.h"
 #include "controls/designshape.h"
 #include "controls/handlerguard.h"
-#include "controls/programicon.h"
 #include "shared/twips.h"
 #include "sheet/sheetlayout.h"
 
@@ -62,7 +61,6 @@ void VoDoMain::createDesign()
 {
     setObjectName(QStringLiteral("VoDoMain"));
     setWindowTitle(QStringLiteral("Sumora(Brenn六周年纪念版)"));
-    setWindowIcon(ProgramIcon::icon());
     setFont(DesignFont::song(9, false));
     setFixedSize(pixels(clientWidth), pixels(clientHeight));
     setAutoFillBackground(true);
