@@ -93,6 +93,14 @@ def licence_paragraph(identifier):
     return f"License: {name}\n{indented(body)}"
 
 
+# Not a file of the source: the program carries a subset of AR PL UMing CN, made when it is built (resources/fonts/).
+EMBEDDED_FONT = (" The program embeds its design font, a subset of AR PL UMing CN made at build time from Debian's\n"
+                 " fonts-arphic-uming: (c) Copyright 1994-1999 Arphic Technology Co., Ltd., with the later changes\n"
+                 " its name table records, under the Arphic Public License, whose text is in\n"
+                 " /usr/share/doc/fonts-arphic-uming/copyright (the package depends on fonts-arphic-uming). The\n"
+                 " subset's name table also says how and when it was made.")
+
+
 def make():
     source = paragraphs(DEP5.read_text(encoding="utf-8"))
     header, files = source[0], source[1:]
@@ -102,7 +110,8 @@ def make():
     used = []
     out = []
     fields = [(k, v) for k, v in header if k != "Comment"]
-    fields.append(("Comment", "Made from .reuse/dep5 and LICENSES/ by scripts/debian-copyright.py; edit those."))
+    fields.append(("Comment", "Made from .reuse/dep5 and LICENSES/ by scripts/debian-copyright.py; edit those.\n"
+                   " .\n" + EMBEDDED_FONT))
     out.append("\n".join(f"{k}: {v}" for k, v in fields))
     for paragraph in files:
         lines = []

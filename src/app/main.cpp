@@ -1,4 +1,5 @@
 // Program start: the platform, Qt's Chinese texts, the practice window centred and active, and the event loop.
+#include "app/fontconfigwarmup.h"
 #include "app/platformchoice.h"
 #include "app/qttranslation.h"
 #include "practice/vodomain.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    FontconfigWarmUp fonts;
     PlatformChoice::apply();
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("org.sumora.Sumora"));
@@ -16,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QtTranslation::installChinese(app);
 
+    fonts.wait();
     VoDoMain window(RandomSource::program());
     if (const QScreen *screen = window.screen())
         window.setGeometry(QRect(screen->geometry().center() - window.rect().center(), window.size()));

@@ -6,7 +6,7 @@
 QIcon ProgramIcon::icon()
 {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 24, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/icons/%1x%1/org.sumora.Sumora.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -198,7 +198,7 @@ bool VoDoMain::event(QEvent *event)
 void VoDoMain::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    // The icon's seven pictures are read and handed to the window manager once the first frame is out.
+    // The icon's six pictures are read and handed to the window manager once the first frame is out.
     if (!m_iconAsked) {
         m_iconAsked = true;
         QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon::icon()); });
