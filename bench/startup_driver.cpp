@@ -1,9 +1,9 @@
 // Start-up benchmark driver: interleaved starts of several programs, exec to first map (seen through X), first frame,
 // peak memory.
 //
-// Usage: sumora_bench_startup_driver [--runs N] [--settle-ms M] [--memory-at-ms M] [--goals] SPEC...
-// A SPEC is "NAME=COMMAND": COMMAND is split at spaces, leading VAR=VALUE words go into the program's environment
-// (as with env(1)), the rest is the program and its arguments. The first SPEC is the yardstick every ratio is
+// Usage: sumora_bench_startup_driver [--runs N] [--settle-ms M] [--memory-at-ms M] [--goals] PROGRAM...
+// A PROGRAM is "NAME=COMMAND": COMMAND is split at spaces, leading VAR=VALUE words go into the program's environment
+// (as with env(1)), the rest is the program and its arguments. The first PROGRAM is the yardstick every ratio is
 // taken against, the second is the program under study; later ones are peers (or variants of the program).
 // --goals adds the project's start-up goals to the program's ratios (to the yardstick and to each peer).
 //
@@ -48,7 +48,7 @@ long long monotonicNs()
     return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
 }
 
-struct Spec
+struct Entry
 {
     std::string name;
     std::vector<std::string> environment; // VAR=VALUE
@@ -64,24 +64,24 @@ struct Start
     bool viaFrame = false; // the map was seen only as the map of the window manager's frame, right after it
 };
 
-std::optional<Spec> parseSpec(const std::string &text)
+std::optional<Entry> parseEntry(const std::string &text)
 {
     const auto equals = text.find('=');
     if (equals == std::string::npos || equals == 0)
         return std::nullopt;
-    Spec spec;
-    spec.name = text.substr(0, equals);
+    Entry entry;
+    entry.name = text.substr(0, equals);
     std::istringstream words(text.substr(equals + 1));
     std::string word;
     while (words >> word) {
-        if (spec.argv.empty() && word.find('=') != std::string::npos && word.front() != '/' && word.front() != '.')
-            spec.environment.push_back(word);
+        if (entry.argv.empty() && word.find('=') != std::string::npos && word.front() != '/' && word.front() != '.')
+            entry.environment.push_back(word);
         else
-            spec.argv.push_back(word);
+            entry.argv.push_back(word);
     }
-    if (spec.argv.empty())
+    if (entry.argv.empty())
         return std::nullopt;
-    return spec;
+    return entry;
 }
 
 // The driver's own X connection: it sees top-level windows appear on the root and follows each one's mapping.
@@ -199,8 +199,8 @@ double peakResidentMiB(pid_t pid)
     return NAN;
 }
 
-// One start of spec; false (with a message) when the program never maps a window or does not live 3 s.
-bool runOnce(const Spec &spec, XWatch &watch, long long memoryAtNs, Start &start)
+// One start of entry; false (with a message) when the program never maps a window or does not live 3 s.
+bool runOnce(const Entry &entry, XWatch &watch, long long memoryAtNs, Start &start)
 {
     watch.poll(0, start.viaFrame); // events of earlier starts (their windows' destruction) are of no interest
     start.viaFrame = false;
@@ -209,7 +209,7 @@ bool runOnce(const Spec &spec, XWatch &watch, long long memoryAtNs, Start &start
     if (pipe2(out, O_CLOEXEC) != 0)
         return false;
     std::vector<char *> argv;
-    for (const std::string &word : spec.argv)
+    for (const std::string &word : entry.argv)
         argv.push_back(const_cast<char *>(word.c_str()));
     argv.push_back(nullptr);
 
@@ -222,7 +222,7 @@ bool runOnce(const Spec &spec, XWatch &watch, long long memoryAtNs, Start &start
         const int null = open("/dev/null", O_WRONLY);
         if (null >= 0)
             dup2(null, STDERR_FILENO); // peers talk a lot; the probe reports on stdout
-        for (const std::string &assignment : spec.environment)
+        for (const std::string &assignment : entry.environment)
             putenv(const_cast<char *>(assignment.c_str()));
         setenv("SUMORA_BENCH_T0", std::to_string(t0).c_str(), 1);
         execv(argv[0], argv.data());
@@ -277,7 +277,7 @@ bool runOnce(const Spec &spec, XWatch &watch, long long memoryAtNs, Start &start
     if (cpuAt != std::string::npos)
         start.cpuMs = std::strtod(text.c_str() + cpuAt + 19, nullptr) / 1e6;
     if (!mapped || exited) {
-        std::fprintf(stderr, "%s: %s\n", spec.name.c_str(),
+        std::fprintf(stderr, "%s: %s\n", entry.name.c_str(),
                      exited ? "ended before the memory reading" : "no top-level window mapped");
         return false;
     }
@@ -335,7 +335,7 @@ int main(int argc, char *argv[])
     long settleMs = 300; // pause between starts: the window manager finishes with the window just killed
     bool goals = false;
     long long memoryAtNs = 3'000 * msNs; // the resident-set peak is read this long after the start
-    std::vector<Spec> specs;
+    std::vector<Entry> entries;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--runs" && i + 1 < argc) {
@@ -346,14 +346,14 @@ int main(int argc, char *argv[])
             memoryAtNs = std::atoll(argv[++i]) * msNs;
         } else if (argument == "--goals") {
             goals = true;
-        } else if (auto spec = parseSpec(argument)) {
-            specs.push_back(*spec);
+        } else if (auto entry = parseEntry(argument)) {
+            entries.push_back(*entry);
         } else {
             std::fprintf(stderr, "%s: not a NAME=COMMAND: %s\n", argv[0], argument.c_str());
             return 2;
         }
     }
-    if (specs.size() < 2 || runs < 1) {
+    if (entries.size() < 2 || runs < 1) {
         std::fprintf(stderr,
                      "usage: %s [--runs N] [--settle-ms M] [--memory-at-ms M] [--goals] YARDSTICK=COMMAND "
                      "PROGRAM=COMMAND [PEER=COMMAND...]\n",
@@ -369,21 +369,21 @@ int main(int argc, char *argv[])
     const timespec settle{settleMs / 1000, (settleMs % 1000) * msNs};
 
     // One start of each first, not counted: it fills the caches (fontconfig, shared libraries, a peer's files).
-    for (const Spec &spec : specs) {
+    for (const Entry &entry : entries) {
         Start warm;
-        if (!runOnce(spec, watch, memoryAtNs, warm))
+        if (!runOnce(entry, watch, memoryAtNs, warm))
             return 1;
         nanosleep(&settle, nullptr);
     }
 
-    std::vector<Series> series(specs.size());
-    const size_t n = specs.size();
+    std::vector<Series> series(entries.size());
+    const size_t n = entries.size();
     for (int run = 0; run < runs; ++run) {
         // Interleaved, the first program of each round rotating, so a drift of the machine falls on all alike.
         for (size_t k = 0; k < n; ++k) {
             const size_t s = (size_t(run) + k) % n;
             Start start;
-            if (!runOnce(specs[s], watch, memoryAtNs, start))
+            if (!runOnce(entries[s], watch, memoryAtNs, start))
                 return 1;
             series[s].mapMs.push_back(start.mapMs);
             series[s].frameMs.push_back(start.frameMs);
@@ -395,7 +395,7 @@ int main(int argc, char *argv[])
     }
 
     for (size_t s = 0; s < n; ++s) {
-        std::printf("%-16s map ms:", specs[s].name.c_str());
+        std::printf("%-16s map ms:", entries[s].name.c_str());
         for (double ms : series[s].mapMs)
             std::printf(" %.1f", ms);
         if (!std::isnan(median(series[s].frameMs))) {
@@ -419,7 +419,7 @@ int main(int argc, char *argv[])
     const std::string memoryAt = format("%.1f s", double(memoryAtNs) / 1e9);
     for (size_t s = 0; s < n; ++s) {
         const Series &one = series[s];
-        const std::string &name = specs[s].name;
+        const std::string &name = entries[s].name;
         figure(name + ": exec to first map (median / min)",
                format("%.1f / %.1f ms", median(one.mapMs), minimum(one.mapMs)));
         if (!std::isnan(median(one.frameMs)))
@@ -432,7 +432,7 @@ int main(int argc, char *argv[])
                format("%.1f MiB", median(one.peakMiB)));
         if (s == 0)
             continue;
-        const std::string versus = " / " + specs[0].name;
+        const std::string versus = " / " + entries[0].name;
         const double mapRatio = median(one.mapMs) / median(yard.mapMs);
         figure(name + versus + ": first map (medians; minima)",
                format("%.2f; %.2f", mapRatio, minimum(one.mapMs) / minimum(yard.mapMs)),
@@ -461,19 +461,20 @@ int main(int argc, char *argv[])
         const Series &one = series[s];
         const double frameDifference = pairedMedian(program.frameMs, one.frameMs);
         if (std::isnan(frameDifference))
-            figure(specs[1].name + " - " + specs[s].name + ": first map (paired median)",
+            figure(entries[1].name + " - " + entries[s].name + ": first map (paired median)",
                    format("%+.1f ms", pairedMedian(program.mapMs, one.mapMs)));
         else
-            figure(specs[1].name + " - " + specs[s].name + ": first map, first frame, processor time (paired medians)",
+            figure(entries[1].name + " - " + entries[s].name
+                           + ": first map, first frame, processor time (paired medians)",
                    format("%+.1f, %+.1f, %+.1f ms", pairedMedian(program.mapMs, one.mapMs), frameDifference,
                           pairedMedian(program.cpuMs, one.cpuMs)));
         const double ratio = median(program.mapMs) / median(one.mapMs);
-        figure(specs[1].name + " / " + specs[s].name + ": first map (medians)",
+        figure(entries[1].name + " / " + entries[s].name + ": first map (medians)",
                format("%.2f (%+.1f ms, %+.1f MiB)", ratio, median(program.mapMs) - median(one.mapMs),
                       median(program.peakMiB) - median(one.peakMiB)),
                goals ? "< 1" : "", ratio < 1);
         if (!std::isnan(median(one.cpuMs)) && !std::isnan(median(program.cpuMs)))
-            figure(specs[1].name + " - " + specs[s].name + ": processor time to first frame (medians)",
+            figure(entries[1].name + " - " + entries[s].name + ": processor time to first frame (medians)",
                    format("%+.1f ms", median(program.cpuMs) - median(one.cpuMs)));
     }
     return 0;
