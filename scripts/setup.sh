@@ -5,15 +5,21 @@ cd "$(dirname "$0")/.."
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
+# A package marked "no-recommends" in the list comes without its recommendations (appstream-compose would bring
+# ffmpeg along for video screenshots the project never has).
 missing=()
-while read -r package; do
+missing_bare=()
+while read -r package mark; do
     [ -z "$package" ] || [ "${package#\#}" != "$package" ] && continue
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' && continue
+    if [ "${mark:-}" = no-recommends ]; then missing_bare+=("$package"); else missing+=("$package"); fi
 done < scripts/packages.txt
-if [ "${#missing[@]}" -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
+if [ "$((${#missing[@]} + ${#missing_bare[@]}))" -gt 0 ]; then
+    echo "Installing: ${missing[*]} ${missing_bare[*]}"
     as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" > /dev/null
+    install=(env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq)
+    [ "${#missing[@]}" -eq 0 ] || as_root "${install[@]}" "${missing[@]}" > /dev/null
+    [ "${#missing_bare[@]}" -eq 0 ] || as_root "${install[@]}" --no-install-recommends "${missing_bare[@]}" > /dev/null
 fi
 
 # The number rules are checked under a German locale too, which a fresh machine has not generated.
