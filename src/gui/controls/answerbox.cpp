@@ -1,8 +1,6 @@
 // An answer box of the practice sheet: a line edit that reports every key going down in it.
 #include "controls/answerbox.h"
 
-#include "controls/controlarray.h"
-
 #include <QKeyEvent>
 
 #include <limits>
@@ -17,12 +15,10 @@ void AnswerBox::retire()
 {
     m_retired = true;
     disconnect(this, &AnswerBox::keyDown, nullptr, nullptr);
-    if (m_handlingKeys == 0) {
-        retireElement(this);
-        return;
-    }
     hide();
     setObjectName(QString());
+    if (m_handlingKeys == 0)
+        deleteLater(); // otherwise the last key handler to return asks for it
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent *event)

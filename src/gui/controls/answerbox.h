@@ -15,7 +15,6 @@ public:
     static constexpr int enterKey = 13;
 
     // The row the box answers (0 for the hidden template); keyDown reports it.
-    int index() const { return m_index; }
     void setIndex(int index) { m_index = index; }
 
     // Takes the box off its sheet: hidden, without its name, reporting no more keys. It is deleted once none of

@@ -3,34 +3,27 @@
 
 #include <QFont>
 #include <QFontDatabase>
-#include <QStringList>
 
 namespace {
 
 // The glyphs the windows draw, taken from AR PL UMing CN under this name when the program is built: they render
 // exactly as the system's collection does, without loading its 21 MB. UMing keeps the line heights of "宋体" and
-// is narrower than what fontconfig picks for it, so every label fits its place.
+// is narrower than what fontconfig picks for it, so every label fits its place. Anything typed that the built-in
+// glyphs lack comes from the system's fallback fonts. No substitutes are named: Qt would make fallback lists for
+// them with every font it resolves, a tenth of the start-up.
 constexpr char16_t builtInFamily[] = u"AR PL UMing Sumora";
-constexpr char16_t designFamily[] = u"宋体";
 
-// Families for anything else typed into a box: "宋体" itself where it is installed, else a Song-style face.
-void prepare()
+void registerBuiltInFont()
 {
-    static const bool prepared = [] {
-        QFontDatabase::addApplicationFont(QStringLiteral(":/song-subset.ttf"));
-        QFont::insertSubstitutions(
-                QString::fromUtf16(designFamily),
-                {QStringLiteral("AR PL UMing CN"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")});
-        return true;
-    }();
-    Q_UNUSED(prepared);
+    static const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/song-subset.ttf"));
+    Q_UNUSED(id);
 }
 
 } // namespace
 
 QFont DesignFont::song(double pointSize, bool bold)
 {
-    prepare();
+    registerBuiltInFont();
     QFont font(QString::fromUtf16(builtInFamily));
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);

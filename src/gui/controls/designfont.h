@@ -1,4 +1,4 @@
-// The program's design font "宋体" at a point size, resolved to an installed Song-style face.
+// The program's design font "宋体" at a point size: the Song-style glyphs the windows draw, built into the program.
 #pragma once
 
 class QFont;
