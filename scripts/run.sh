@@ -3,7 +3,7 @@
 # saves a screenshot of the practice window to build/screenshot.png and ends it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh run
 
 if [ -n "${DISPLAY:-}" ]; then
     exec build/sumora

@@ -1,18 +1,29 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Sumora needs that are missing, then configures and builds it (preset release).
+# Installs the Debian packages that are missing for running or for testing Sumora, then configures and builds it.
+# "setup.sh run" takes what building and running need and builds the program alone; "setup.sh test" takes every
+# package in the list, generates the German locale and builds everything, tests and benchmarks included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+mode=${1:-test}
+case "$mode" in
+    run) purposes=" build checkout run shot " ;;
+    test) purposes=" build checkout run shot test " ;;
+    *) echo "setup.sh: run or test, not '$mode'" >&2; exit 2 ;;
+esac
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-# A package marked "no-recommends" in the list comes without its recommendations (appstream-compose would bring
-# ffmpeg along for video screenshots the project never has).
+# The run command takes no recommended packages at all: they are a minute of downloads a parent starting the program
+# never uses. The test command keeps them, but where the list says "no-recommends".
 missing=()
 missing_bare=()
-while read -r package mark; do
+while read -r package purpose mark; do
     [ -z "$package" ] || [ "${package#\#}" != "$package" ] && continue
+    wanted=
+    for one in ${purpose//,/ }; do [[ "$purposes" == *" $one "* ]] && wanted=1; done
+    [ -n "$wanted" ] || continue
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' && continue
-    if [ "${mark:-}" = no-recommends ]; then missing_bare+=("$package"); else missing+=("$package"); fi
+    if [ "$mode" = run ] || [ "${mark:-}" = no-recommends ]; then missing_bare+=("$package"); else missing+=("$package"); fi
 done < scripts/packages.txt
 if [ "$((${#missing[@]} + ${#missing_bare[@]}))" -gt 0 ]; then
     echo "Installing: ${missing[*]} ${missing_bare[*]}"
@@ -23,7 +34,7 @@ if [ "$((${#missing[@]} + ${#missing_bare[@]}))" -gt 0 ]; then
 fi
 
 # The number rules are checked under a German locale too, which a fresh machine has not generated.
-if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+if [ "$mode" = test ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
     as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen > /dev/null
     as_root locale-gen > /dev/null
@@ -31,4 +42,8 @@ fi
 
 cmake --preset release > build-configure.log 2>&1 || { cat build-configure.log; exit 1; }
 rm -f build-configure.log
-cmake --build --preset release
+if [ "$mode" = run ]; then
+    cmake --build --preset release --target sumora
+else
+    cmake --build --preset release
+fi

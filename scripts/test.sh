@@ -1,14 +1,33 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Sumora and runs every test through ctest, then checks the Debian package.
+# Installs what is missing, builds Sumora and runs every test once: the suite, the analysers, the sanitizer build
+# and the fuzz targets, then the Debian package and its checks. Ends with a table of each stage's duration.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+
+stages=()
+status=0
+stage() { # stage NAME COMMAND...: runs it, notes its duration and whether it passed; a failure ends the run
+    local name=$1 start=$SECONDS code=0
+    shift
+    echo "== $name"
+    "$@" || code=$?
+    stages+=("$(printf '%-34s %5d s  %s' "$name" $((SECONDS - start)) "$([ "$code" -eq 0 ] && echo ok || echo "FAIL ($code)")")")
+    [ "$code" -eq 0 ] || { status=$code; summary; exit "$status"; }
+}
+summary() {
+    echo
+    echo "== test.sh stages"
+    printf '%s\n' "${stages[@]}"
+    printf '%-34s %5d s\n' "total" "$SECONDS"
+}
+
+stage "set-up: packages, locale, build" bash scripts/setup.sh test
+stage "packages.txt against debian/control" python3 scripts/check-packages.py
 # Everything a test needs has been installed just now: a test that would skip for want of a tool fails here.
 export SUMORA_TESTS_NO_SKIP=1
-ctest --preset release
-# clang-format, clang-tidy and clazy, each with nothing to report.
-bash scripts/analyse.sh
-# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets.
-bash scripts/sanitize.sh
-# The Debian package, built from a clean copy of the tracked files, and what a distribution checks in it.
-bash scripts/package-check.sh
+stage "suite (ctest --preset release)" ctest --preset release
+stage "clang-format, clang-tidy, clazy" bash scripts/analyse.sh
+stage "sanitizers and fuzz targets" bash scripts/sanitize.sh
+# The suite has just run: the package build inside this command skips it (a plain package build still runs it).
+stage "Debian package and its checks" env SUMORA_PACKAGE_NOCHECK=1 bash scripts/package-check.sh
+summary
