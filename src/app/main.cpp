@@ -1,5 +1,6 @@
 // Program start: the platform, Qt's Chinese texts, the practice window centred and active, and the event loop.
 #include "app/fontconfigwarmup.h"
+#include "app/modxpfm.h"
 #include "app/platformchoice.h"
 #include "app/qttranslation.h"
 #include "practice/vodomain.h"
@@ -19,7 +20,7 @@ int main(int argc, char *argv[])
     QtTranslation::installChinese(app);
 
     fonts.wait();
-    VoDoMain window(RandomSource::program());
+    VoDoMain window(RandomSource::program(), &ModXpFm::InitXpStyles);
     if (const QScreen *screen = window.screen())
         window.setGeometry(QRect(screen->geometry().center() - window.rect().center(), window.size()));
     window.show();

@@ -22,19 +22,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("wayland");   // WAYLAND_DISPLAY
         QTest::addColumn<QByteArray>("x11");       // DISPLAY
         QTest::addColumn<QByteArray>("chosen");
-        QTest::newRow("X11 session: Qt's own choice")
-                << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray();
-        QTest::newRow("Wayland alone: Qt's own choice")
-                << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray();
-        QTest::newRow("Wayland with X11: X11 first")
-                << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("xcb;wayland");
-        QTest::newRow("explicit wayland kept")
-                << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("wayland");
-        QTest::newRow("explicit xcb kept")
-                << QByteArray("xcb") << QByteArray() << QByteArray(":1") << QByteArray("xcb");
-        QTest::newRow("explicit offscreen kept")
-                << QByteArray("offscreen") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("offscreen");
+        // clang-format off
+        QTest::newRow("X11 session: Qt's own choice") << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray();
+        QTest::newRow("Wayland alone: Qt's own choice") << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray();
+        QTest::newRow("Wayland with X11: X11 first") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("xcb;wayland");
+        QTest::newRow("explicit wayland kept") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("wayland");
+        QTest::newRow("explicit xcb kept") << QByteArray("xcb") << QByteArray() << QByteArray(":1") << QByteArray("xcb");
+        QTest::newRow("explicit offscreen kept") << QByteArray("offscreen") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("offscreen");
         QTest::newRow("nothing at all") << QByteArray() << QByteArray() << QByteArray() << QByteArray();
+        // clang-format on
     }
     void platform()
     {

@@ -9,17 +9,6 @@ Q_DECLARE_METATYPE(SheetLayout::Element)
 
 namespace {
 
-// The hidden row 0 as the window design lays it out: left, top, width, height.
-Row designTemplates()
-{
-    Row row{};
-    row[Question] = {360, 120, 795, 240};
-    row[EqualsSign] = {1200, 120, 255, 240};
-    row[Mark] = {2175, 150, 135, 240};
-    row[AnswerBox] = {1440, 60, 735, 360};
-    return row;
-}
-
 constexpr std::array<float, ElementCount> designHeights{240, 240, 240, 360};
 
 const char *elementName(Element e)
@@ -52,7 +41,7 @@ private Q_SLOTS:
 
 void TestLayout::cellWidthOfTheDesign()
 {
-    QCOMPARE(int(cellWidth(designTemplates())), 1922);
+    QCOMPARE(int(cellWidth(designTemplates)), 1922);
 }
 
 void TestLayout::designPositions_data()
@@ -91,7 +80,7 @@ void TestLayout::designPositions()
     QFETCH(SheetLayout::Element, element);
     QFETCH(float, left);
     QFETCH(float, top);
-    const auto rows = placeRows(designTemplates(), designHeights);
+    const auto rows = placeRows(designTemplates, designHeights);
     const TwipRect &rect = rows[size_t(row - 1)][size_t(element)];
     QCOMPARE(rect.left, left);
     QCOMPARE(rect.top, top);
@@ -103,15 +92,15 @@ void TestLayout::widerQuestionTemplateOnlyWidensThePitch()
     // Rows take no width of their own, so a question sized to a longer text cannot move anything;
     // only the template widths count. A wider template widens the cell and so the column pitch,
     // while the first column and every Top stay where the design puts them.
-    Row templates = designTemplates();
+    Row templates = designTemplates;
     templates[Question].width = 1200;
     QCOMPARE(int(cellWidth(templates)), 2327);
     const auto wide = placeRows(templates, designHeights);
-    const auto design = placeRows(designTemplates(), designHeights);
+    const auto design = placeRows(designTemplates, designHeights);
     for (int i = 0; i < rowsPerSheet; ++i) {
         const int column = i % rowsPerLine;
         for (int e = 0; e < ElementCount; ++e) {
-            const float pitch = 2327.0f + (e == AnswerBox ? 282.0f : 280.0f);
+            const float pitch = 2327.0f + (e == AnswerBox ? answerBoxGap : labelGap);
             const float firstLeft = design[0][size_t(e)].left;
             QCOMPARE(wide[size_t(i)][size_t(e)].left, firstLeft + float(column) * pitch);
             QCOMPARE(wide[size_t(i)][size_t(e)].top, design[size_t(i)][size_t(e)].top);
@@ -125,7 +114,7 @@ void TestLayout::answerBoxCentresOnATallerQuestion()
     // first line, the lines grow apart by it, and the box stays centred on the label, half twips included.
     std::array<float, ElementCount> heights = designHeights;
     heights[Question] = 255;
-    const auto rows = placeRows(designTemplates(), heights);
+    const auto rows = placeRows(designTemplates, heights);
     QCOMPARE(rows[0][Question].top, 675.0f);
     QCOMPARE(rows[4][Question].top, 675.0f + 515.0f);
     QCOMPARE(rows[0][AnswerBox].top, 675.0f - 52.5f - 1.0f);

@@ -194,28 +194,26 @@ void TestQuestions::workedValues_data()
     QTest::addColumn<int>("y");
     QTest::addColumn<QString>("expected");
 
+    // clang-format off
     QTest::newRow("÷ of 10 and 9 gives 9÷9") << u"2"_s << u"1"_s << divideSign << 0 << 10 << 9 << u"9÷9"_s;
     QTest::newRow("÷ of 57 and 8 rounds down to 56÷8") << u"2"_s << u"1"_s << divideSign << 0 << 57 << 8 << u"56÷8"_s;
-    QTest::newRow("÷ makes the two-digit number the dividend")
-            << u"1"_s << u"2"_s << divideSign << 0 << 7 << 45 << u"42÷7"_s;
+    QTest::newRow("÷ makes the two-digit number the dividend") << u"1"_s << u"2"_s << divideSign << 0 << 7 << 45 << u"42÷7"_s;
     QTest::newRow("－ puts the larger number first") << u"1"_s << u"2"_s << minusSign << 0 << 7 << 45 << u"45－7"_s;
     QTest::newRow("－ keeps an already larger first") << u"2"_s << u"1"_s << minusSign << 0 << 52 << 9 << u"52－9"_s;
     QTest::newRow("× keeps the drawn order") << u"1"_s << u"2"_s << timesSign << 0 << 7 << 45 << u"7×45"_s;
     QTest::newRow("＋ keeps the drawn order") << u"1"_s << u"2"_s << plusSign << 0 << 7 << 45 << u"7＋45"_s;
     QTest::newRow("÷ of 37 and 45 gives 37÷37") << u"2"_s << u"2"_s << divideSign << 0 << 37 << 45 << u"37÷37"_s;
     QTest::newRow("× cuts a three-digit second operand") << u"1"_s << u"3"_s << timesSign << 0 << 7 << 347 << u"7×34"_s;
-    QTest::newRow("÷ cuts the second operand before dividing")
-            << u"2"_s << u"3"_s << divideSign << 0 << 57 << 347 << u"34÷34"_s;
-    QTest::newRow("＋ does not cut a long second operand")
-            << u"1"_s << u"3"_s << plusSign << 0 << 7 << 347 << u"7＋347"_s;
+    QTest::newRow("÷ cuts the second operand before dividing") << u"2"_s << u"3"_s << divideSign << 0 << 57 << 347 << u"34÷34"_s;
+    QTest::newRow("＋ does not cut a long second operand") << u"1"_s << u"3"_s << plusSign << 0 << 7 << 347 << u"7＋347"_s;
     QTest::newRow("count 1.5 reads as two digits") << u"1.5"_s << u"1"_s << divideSign << 0 << 57 << 8 << u"56÷8"_s;
     QTest::newRow("three digits with a zero inside") << u"3"_s << u"1"_s << minusSign << 0 << 105 << 9 << u"105－9"_s;
-    QTest::newRow("five digits up to the largest operand")
-            << u"5"_s << u"1"_s << plusSign << 0 << 32767 << 1 << u"32767＋1"_s;
+    QTest::newRow("five digits up to the largest operand") << u"5"_s << u"1"_s << plusSign << 0 << 32767 << 1 << u"32767＋1"_s;
     QTest::newRow("first of four operators") << u"1"_s << u"1"_s << allFour << 0 << 3 << 4 << u"3＋4"_s;
     QTest::newRow("second of four operators") << u"1"_s << u"1"_s << allFour << 1 << 3 << 4 << u"4－3"_s;
     QTest::newRow("third of four operators") << u"1"_s << u"1"_s << allFour << 2 << 3 << 4 << u"3×4"_s;
     QTest::newRow("last of four operators") << u"1"_s << u"1"_s << allFour << 3 << 8 << 3 << u"6÷3"_s;
+    // clang-format on
 }
 
 void TestQuestions::workedValues()

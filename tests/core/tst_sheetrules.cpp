@@ -164,38 +164,28 @@ void TestSheetRules::plan_data()
     QTest::addColumn<int>("seconds");
 
     const QString both = u"＋－"_s;
+    // clang-format off
     QTest::newRow("start-up defaults") << both << u"1"_s << u"1"_s << false << u"70"_s << u"1"_s << u"1"_s << 65;
-    QTest::newRow("all four in fixed order")
-            << u"÷×－＋"_s << u"2"_s << u"1"_s << false << u"70"_s << u"2"_s << u"1"_s << 102;
-    QTest::newRow("empty first box falls back to 3 and 1")
-            << both << QString() << u"2"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
+    QTest::newRow("all four in fixed order") << u"÷×－＋"_s << u"2"_s << u"1"_s << false << u"70"_s << u"2"_s << u"1"_s << 102;
+    QTest::newRow("empty first box falls back to 3 and 1") << both << QString() << u"2"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
     QTest::newRow("first box 0 falls back") << both << u"0"_s << u"2"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
-    QTest::newRow("first box without number falls back")
-            << both << u"abc"_s << u"1"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
-    QTest::newRow("second box 0.5 rounds to 0 and falls back")
-            << both << u"2"_s << u"0.5"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
-    QTest::newRow("second box 0.4 falls back")
-            << both << u"1"_s << u"0.4"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
-    QTest::newRow("first box 0.4 is not zero")
-            << u"＋"_s << u"0.4"_s << u"1"_s << false << u"70"_s << u"0.4"_s << u"1"_s << 53;
-    QTest::newRow("first box keeps its fraction")
-            << u"×"_s << u"1.5"_s << u"1"_s << false << u"70"_s << u"1.5"_s << u"1"_s << 97;
-    QTest::newRow("second box is rounded to even")
-            << both << u"1"_s << u"1.5"_s << false << u"70"_s << u"1"_s << u"2"_s << 85;
-    QTest::newRow("counts handed on in plain form")
-            << both << u" 2 "_s << u"2.5"_s << false << u"70"_s << u"2"_s << u"2"_s << 105;
+    QTest::newRow("first box without number falls back") << both << u"abc"_s << u"1"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
+    QTest::newRow("second box 0.5 rounds to 0 and falls back") << both << u"2"_s << u"0.5"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
+    QTest::newRow("second box 0.4 falls back") << both << u"1"_s << u"0.4"_s << false << u"70"_s << u"3"_s << u"1"_s << 105;
+    QTest::newRow("first box 0.4 is not zero") << u"＋"_s << u"0.4"_s << u"1"_s << false << u"70"_s << u"0.4"_s << u"1"_s << 53;
+    QTest::newRow("first box keeps its fraction") << u"×"_s << u"1.5"_s << u"1"_s << false << u"70"_s << u"1.5"_s << u"1"_s << 97;
+    QTest::newRow("second box is rounded to even") << both << u"1"_s << u"1.5"_s << false << u"70"_s << u"1"_s << u"2"_s << 85;
+    QTest::newRow("counts handed on in plain form") << both << u" 2 "_s << u"2.5"_s << false << u"70"_s << u"2"_s << u"2"_s << 105;
     QTest::newRow("fixed 70") << both << u"1"_s << u"1"_s << true << u"70"_s << u"1"_s << u"1"_s << 70;
     QTest::newRow("fixed 10") << both << u"1"_s << u"1"_s << true << u"10"_s << u"1"_s << u"1"_s << 10;
     QTest::newRow("fixed 9") << both << u"1"_s << u"1"_s << true << u"9"_s << u"1"_s << u"1"_s << 9;
     QTest::newRow("fixed 0") << both << u"1"_s << u"1"_s << true << u"0"_s << u"1"_s << u"1"_s << 0;
     QTest::newRow("fixed empty reads as 0") << both << u"1"_s << u"1"_s << true << QString() << u"1"_s << u"1"_s << 0;
-    QTest::newRow("fixed 6000 becomes 5990")
-            << both << u"1"_s << u"1"_s << true << u"6000"_s << u"1"_s << u"1"_s << 5990;
+    QTest::newRow("fixed 6000 becomes 5990") << both << u"1"_s << u"1"_s << true << u"6000"_s << u"1"_s << u"1"_s << 5990;
     QTest::newRow("fixed 5999 stays") << both << u"1"_s << u"1"_s << true << u"5999"_s << u"1"_s << u"1"_s << 5999;
-    QTest::newRow("fixed negative is not corrected")
-            << both << u"1"_s << u"1"_s << true << u"-5"_s << u"1"_s << u"1"_s << -5;
-    QTest::newRow("fixed off ignores an unusable fixed time")
-            << both << u"1"_s << u"1"_s << false << u"40000"_s << u"1"_s << u"1"_s << 65;
+    QTest::newRow("fixed negative is not corrected") << both << u"1"_s << u"1"_s << true << u"-5"_s << u"1"_s << u"1"_s << -5;
+    QTest::newRow("fixed off ignores an unusable fixed time") << both << u"1"_s << u"1"_s << false << u"40000"_s << u"1"_s << u"1"_s << 65;
+    // clang-format on
 }
 
 void TestSheetRules::plan()
@@ -249,6 +239,7 @@ void TestSheetRules::planErrors_data()
 
     using Box = SettingsError::Box;
     const QString both = u"＋－"_s;
+    // clang-format off
     QTest::newRow("fixed time beyond 16 bits") << both << u"1"_s << u"1"_s << u"40000"_s << Box::FixedTime;
     QTest::newRow("fixed time below 16 bits") << both << u"1"_s << u"1"_s << u"-40000"_s << Box::FixedTime;
     QTest::newRow("second count below 16 bits") << both << u"1"_s << u"-40000"_s << QString() << Box::SecondCount;
@@ -256,9 +247,9 @@ void TestSheetRules::planErrors_data()
     QTest::newRow("first count far below 16 bits") << both << u"-1e10"_s << u"1"_s << QString() << Box::FirstCount;
     QTest::newRow("first count beyond 16 bits") << both << u"40000"_s << u"1"_s << QString() << Box::FirstCount;
     QTest::newRow("first count beyond double range") << both << u"-1e400"_s << u"1"_s << QString() << Box::FirstCount;
-    QTest::newRow("negative counts overflow the sheet time")
-            << both << u"-1000"_s << u"-1000"_s << QString() << Box::DigitCounts;
+    QTest::newRow("negative counts overflow the sheet time") << both << u"-1000"_s << u"-1000"_s << QString() << Box::DigitCounts;
     QTest::newRow("× allowance too long for 16 bits") << u"×"_s << u"20"_s << u"1"_s << QString() << Box::DigitCounts;
+    // clang-format on
 }
 
 void TestSheetRules::planErrors()

@@ -19,19 +19,19 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<QStringList>("says"); // parts the message must hold, in this order
         using Box = SettingsError::Box;
-        QTest::newRow("first count") << Box::FirstCount << QStringList{QStringLiteral("-40000")}
-                                     << QStringList{QStringLiteral("第一个框"), QStringLiteral("“-40000”"),
-                                                    QStringLiteral("-32768 到 2")};
-        QTest::newRow("second count") << Box::SecondCount << QStringList{QStringLiteral("1e10")}
-                                      << QStringList{QStringLiteral("第二个框"), QStringLiteral("“1e10”"),
-                                                     QStringLiteral("-32768 到 2")};
-        QTest::newRow("both counts quoted")
-                << Box::DigitCounts << QStringList{QStringLiteral("-1000"), QStringLiteral("-999")}
-                << QStringList{QStringLiteral("“-1000”与“-999”"), QStringLiteral("-32768 到 32767 秒"),
-                               QStringLiteral("0 到 2")};
-        QTest::newRow("fixed time") << Box::FixedTime << QStringList{QStringLiteral("40000")}
-                                    << QStringList{QStringLiteral("做题用时"), QStringLiteral("“40000”"),
-                                                   QStringLiteral("-32768 到 32767 之间的秒数")};
+        const auto texts = [](std::initializer_list<const char16_t *> parts) {
+            QStringList list;
+            for (const char16_t *part : parts)
+                list << QString::fromUtf16(part);
+            return list;
+        };
+        // clang-format off
+        QTest::newRow("first count") << Box::FirstCount << texts({u"-40000"}) << texts({u"第一个框", u"“-40000”", u"-32768 到 2"});
+        QTest::newRow("second count") << Box::SecondCount << texts({u"1e10"}) << texts({u"第二个框", u"“1e10”", u"-32768 到 2"});
+        QTest::newRow("both counts quoted") << Box::DigitCounts << texts({u"-1000", u"-999"}) << texts({u"“-1000”与“-999”", u"-32768 到 32767 秒", u"0 到 2"});
+        QTest::newRow("fixed time") << Box::FixedTime << texts({u"40000"}) << texts({u"做题用时", u"“40000”", u"-32768 到 32767 之间的秒数"});
+        QTest::newRow("a value holding %3 stays as typed") << Box::FirstCount << texts({u"%3"}) << texts({u"“%3”", u"-32768 到 2"});
+        // clang-format on
         // A pasted text is quoted by its first 24 characters only.
         const QString pasted = QString(30, u' ') + QStringLiteral("70000");
         QTest::newRow("long text cut to its start")

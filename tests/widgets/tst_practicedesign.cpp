@@ -122,14 +122,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("left");
-        QTest::newRow("hand in") << "VoTaPg"
-                                 << "交卷(&T)" << 296;
-        QTest::newRow("new sheet") << "Command1"
-                                   << "出题(&D)" << 374;
-        QTest::newRow("options") << "Cmdbtn"
-                                 << "设置" << 452;
-        QTest::newRow("exit") << "EndDo"
-                              << "退出(&X)" << 530;
+        // clang-format off
+        QTest::newRow("hand in") << "VoTaPg" << "交卷(&T)" << 296;
+        QTest::newRow("new sheet") << "Command1" << "出题(&D)" << 374;
+        QTest::newRow("options") << "Cmdbtn" << "设置" << 452;
+        QTest::newRow("exit") << "EndDo" << "退出(&X)" << 530;
+        // clang-format on
     }
 
     void buttonsInDesignOrder()
@@ -164,14 +162,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("array");
         QTest::addColumn<QList<int>>("lefts"); // twips by column
         QTest::addColumn<QList<int>>("tops");  // twips by line
-        QTest::newRow("questions") << "Label1" << QList<int>{360, 2562, 4764, 6966}
-                                   << QList<int>{660, 1160, 1660, 2160, 2660};
-        QTest::newRow("equals signs") << "Label2" << QList<int>{1200, 3402, 5604, 7806}
-                                      << QList<int>{660, 1160, 1660, 2160, 2660};
-        QTest::newRow("marks") << "Label3" << QList<int>{2175, 4377, 6579, 8781}
-                               << QList<int>{690, 1190, 1690, 2190, 2690};
-        QTest::newRow("answer boxes drift 2 twips a column")
-                << "Text2" << QList<int>{1440, 3644, 5848, 8052} << QList<int>{599, 1099, 1599, 2099, 2599};
+        // clang-format off
+        QTest::newRow("questions") << "Label1" << QList<int>{360, 2562, 4764, 6966} << QList<int>{660, 1160, 1660, 2160, 2660};
+        QTest::newRow("equals signs") << "Label2" << QList<int>{1200, 3402, 5604, 7806} << QList<int>{660, 1160, 1660, 2160, 2660};
+        QTest::newRow("marks") << "Label3" << QList<int>{2175, 4377, 6579, 8781} << QList<int>{690, 1190, 1690, 2190, 2690};
+        QTest::newRow("answer boxes drift 2 twips a column") << "Text2" << QList<int>{1440, 3644, 5848, 8052} << QList<int>{599, 1099, 1599, 2099, 2599};
+        // clang-format on
     }
 
     void rowPositions()

@@ -27,34 +27,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("correct");
-        QTest::newRow("sum") << "47＋8"
-                             << "55" << true;
-        QTest::newRow("difference") << "63－25"
-                                    << "38" << true;
-        QTest::newRow("product") << "12×9"
-                                 << "108" << true;
-        QTest::newRow("quotient") << "56÷7"
-                                  << "8" << true;
-        QTest::newRow("blanks around the answer") << "56÷7"
-                                                  << "  8 " << true;
-        QTest::newRow("leading zero") << "56÷7"
-                                      << "08" << false;
-        QTest::newRow("decimal zeros") << "56÷7"
-                                       << "8.0" << false;
-        QTest::newRow("plus sign") << "56÷7"
-                                   << "+8" << false;
-        QTest::newRow("full-width digit") << "56÷7"
-                                          << "８" << false;
-        QTest::newRow("empty answer") << "56÷7"
-                                      << "" << false;
-        QTest::newRow("a third to two decimals") << "1÷3"
-                                                 << "0.33" << true;
-        QTest::newRow("a half") << "1÷2"
-                                << "0.5" << true;
-        QTest::newRow("three decimals stay") << "1÷8"
-                                             << "0.125" << true;
-        QTest::newRow("two thirds rounded up") << "2÷3"
-                                               << "0.67" << true;
+        // clang-format off
+        QTest::newRow("sum") << "47＋8" << "55" << true;
+        QTest::newRow("difference") << "63－25" << "38" << true;
+        QTest::newRow("product") << "12×9" << "108" << true;
+        QTest::newRow("quotient") << "56÷7" << "8" << true;
+        QTest::newRow("blanks around the answer") << "56÷7" << "  8 " << true;
+        QTest::newRow("leading zero") << "56÷7" << "08" << false;
+        QTest::newRow("decimal zeros") << "56÷7" << "8.0" << false;
+        QTest::newRow("plus sign") << "56÷7" << "+8" << false;
+        QTest::newRow("full-width digit") << "56÷7" << "８" << false;
+        QTest::newRow("empty answer") << "56÷7" << "" << false;
+        QTest::newRow("a third to two decimals") << "1÷3" << "0.33" << true;
+        QTest::newRow("a half") << "1÷2" << "0.5" << true;
+        QTest::newRow("three decimals stay") << "1÷8" << "0.125" << true;
+        QTest::newRow("two thirds rounded up") << "2÷3" << "0.67" << true;
+        // clang-format on
     }
 
     void gradedRows()

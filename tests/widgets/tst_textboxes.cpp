@@ -77,24 +77,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("stands"); // the box's text afterwards; empty: the whole paste
         QTest::addColumn<QString>("reads");  // what the sheet makes of it
-        QTest::newRow("fixed time 70 after 40,000 blanks") << "Text1" << 40000 << "70"
-                                                           << ""
-                                                           << "01:10";
-        QTest::newRow("fixed time 70 after 99,998 blanks") << "Text1" << 99998 << "70"
-                                                           << ""
-                                                           << "01:10";
-        QTest::newRow("first count 3 after 99,999 blanks") << "Tt1" << 99999 << "3"
-                                                           << "2"
-                                                           << "";
-        QTest::newRow("second count 1 after 99,999 blanks") << "Tt2" << 99999 << "1"
-                                                            << ""
-                                                            << "01:05";
-        QTest::newRow("first count 2 after 99,999 blanks") << "Tt1" << 99999 << "2"
-                                                           << ""
-                                                           << "01:25";
-        QTest::newRow("right answer after 99,998 blanks") << "Text2" << 99998 << ""
-                                                          << ""
-                                                          << "5.00";
+        // clang-format off
+        QTest::newRow("fixed time 70 after 40,000 blanks") << "Text1" << 40000 << "70" << "" << "01:10";
+        QTest::newRow("fixed time 70 after 99,998 blanks") << "Text1" << 99998 << "70" << "" << "01:10";
+        QTest::newRow("first count 3 after 99,999 blanks") << "Tt1" << 99999 << "3" << "2" << "";
+        QTest::newRow("second count 1 after 99,999 blanks") << "Tt2" << 99999 << "1" << "" << "01:05";
+        QTest::newRow("first count 2 after 99,999 blanks") << "Tt1" << 99999 << "2" << "" << "01:25";
+        QTest::newRow("right answer after 99,998 blanks") << "Text2" << 99998 << "" << "" << "5.00";
+        // clang-format on
     }
     void everyBoxTakesAnyLength()
     {

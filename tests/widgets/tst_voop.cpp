@@ -198,27 +198,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fixed"); // empty: no fixed time
         QTest::addColumn<bool>("clockRunning");
         QTest::addColumn<QString>("mentions");
-        QTest::newRow("fixed time of 40000") << "1"
-                                             << "1"
-                                             << "40000" << true << "-32768 到 32767";
-        QTest::newRow("fixed time beyond doubles") << "1"
-                                                   << "1"
-                                                   << "1e400" << false << "做题用时";
-        QTest::newRow("second count -40000") << "1"
-                                             << "-40000"
-                                             << "" << true << "第二个框";
-        QTest::newRow("first count -1e10") << "-1e10"
-                                           << "1"
-                                           << "" << false << "第一个框";
-        QTest::newRow("first count -40000") << "-40000"
-                                            << "1"
-                                            << "" << true << "-32768 到 2";
-        QTest::newRow("first count -1e400") << "-1e400"
-                                            << "1"
-                                            << "" << true << "第一个框";
-        QTest::newRow("counts whose time overflows") << "-1000"
-                                                     << "-1000"
-                                                     << "" << false << "做题用时";
+        // clang-format off
+        QTest::newRow("fixed time of 40000") << "1" << "1" << "40000" << true << "-32768 到 32767";
+        QTest::newRow("fixed time beyond doubles") << "1" << "1" << "1e400" << false << "做题用时";
+        QTest::newRow("second count -40000") << "1" << "-40000" << "" << true << "第二个框";
+        QTest::newRow("first count -1e10") << "-1e10" << "1" << "" << false << "第一个框";
+        QTest::newRow("first count -40000") << "-40000" << "1" << "" << true << "-32768 到 2";
+        QTest::newRow("first count -1e400") << "-1e400" << "1" << "" << true << "第一个框";
+        QTest::newRow("counts whose time overflows") << "-1000" << "-1000" << "" << false << "做题用时";
+        // clang-format on
     }
     void refusedSettings()
     {

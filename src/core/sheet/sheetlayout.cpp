@@ -8,7 +8,7 @@ qint16 SheetLayout::cellWidth(const Row &templates)
     float sum = templates[EqualsSign].width + templates[Question].width;
     sum += templates[Mark].width;
     sum += templates[AnswerBox].width;
-    sum += 2.0f;
+    sum += cellPadding;
     return Numbers::toInt16(double(sum));
 }
 
@@ -26,15 +26,15 @@ SheetLayout::placeRows(const Row &templates, const std::array<float, ElementCoun
             const TwipRect &model = templates[size_t(e)];
             rect.width = model.width;
             rect.height = heights[size_t(e)];
-            const auto step = float(w + (e == AnswerBox ? 282 : 280));
+            const float step = float(w) + (e == AnswerBox ? answerBoxGap : labelGap);
             rect.left = column == 0 ? model.left : rows[size_t(i - 1)][size_t(e)].left + step;
             if (e == AnswerBox)
                 continue;
             if (line == 0) {
-                rect.top = model.top + rect.height + 300.0f;
+                rect.top = model.top + rect.height + firstLineGap;
             } else {
                 const TwipRect &first = rows[0][size_t(e)];
-                rect.top = first.top + float(line) * (first.height + 260.0f);
+                rect.top = first.top + float(line) * (first.height + lineGap);
             }
         }
         TwipRect &box = row[AnswerBox];

@@ -23,6 +23,11 @@ auto checked(SettingsError::Box box, const QStringList &values, Step step)
 
 } // namespace
 
+QString SheetPlanner::limitedDigitCount(const QString &text)
+{
+    return Numbers::leadingNumber(text) > largestDigitCount ? QString::number(largestDigitCount) : text;
+}
+
 std::optional<SheetPlan> SheetPlanner::plan(const SheetSettings &settings)
 {
     SheetPlan plan;

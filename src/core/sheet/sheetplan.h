@@ -27,6 +27,12 @@ struct SheetPlan
 
 namespace SheetPlanner {
 
+// The most digits an operand has. A digit box never holds a larger number: one typed there becomes this.
+inline constexpr int largestDigitCount = 2;
+
+// What a digit box holds once text is typed into it: "2" for a leading number above largestDigitCount, else text.
+QString limitedDigitCount(const QString &text);
+
 // Nothing when no operator is ticked. A count of 0 (either box) means three digits against one.
 // Throws SettingsError, naming the box, for any value that leaves the 16-bit range on the way.
 std::optional<SheetPlan> plan(const SheetSettings &settings);

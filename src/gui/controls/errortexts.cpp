@@ -3,10 +3,17 @@
 
 #include "shared/runtimeerror.h"
 #include "sheet/settingserror.h"
+#include "sheet/sheetplan.h"
 
 #include <QString>
 
+#include <limits>
+
 namespace {
+
+// The range of the program's whole numbers (16 bits), which settings pass through on the way to a sheet.
+constexpr int smallest = std::numeric_limits<qint16>::min();
+constexpr int largest = std::numeric_limits<qint16>::max();
 
 // A pasted text can be very long; the message quotes its start only.
 QString quoted(const QString &value)
@@ -21,18 +28,26 @@ QString quoted(const QString &value)
 QString ErrorTexts::settings(const SettingsError &error)
 {
     const QStringList &values = error.values();
+    // One arg() call a message: a quoted value may itself hold "%1".
     const QString first = quoted(values.value(0));
+    const QString from = QString::number(smallest);
+    const QString to = QString::number(largest);
+    const QString most = QString::number(SheetPlanner::largestDigitCount);
+    const auto digitCount = [&](const QString &which) {
+        return QStringLiteral("“出题位数”的%1框填的是%2，超出了范围。\n请填写 %3 到 %4 之间的数。")
+                .arg(which, first, from, most);
+    };
     switch (error.box()) {
     case SettingsError::Box::FirstCount:
-        return QStringLiteral("“出题位数”的第一个框填的是%1，超出了范围。\n请填写 -32768 到 2 之间的数。").arg(first);
+        return digitCount(QStringLiteral("第一个"));
     case SettingsError::Box::SecondCount:
-        return QStringLiteral("“出题位数”的第二个框填的是%1，超出了范围。\n请填写 -32768 到 2 之间的数。").arg(first);
+        return digitCount(QStringLiteral("第二个"));
     case SettingsError::Box::DigitCounts:
-        return QStringLiteral("按“出题位数”%1与%2算出的做题用时超出了 -32768 到 32767 秒的范围。\n"
-                              "请把两个出题位数改为 0 到 2 之间的数。")
-                .arg(first, quoted(values.value(1)));
+        return QStringLiteral("按“出题位数”%1与%2算出的做题用时超出了 %3 到 %4 秒的范围。\n"
+                              "请把两个出题位数改为 0 到 %5 之间的数。")
+                .arg(first, quoted(values.value(1)), from, to, most);
     case SettingsError::Box::FixedTime:
-        return QStringLiteral("“做题用时”填的是%1，超出了范围。\n请填写 -32768 到 32767 之间的秒数。").arg(first);
+        return QStringLiteral("“做题用时”填的是%1，超出了范围。\n请填写 %2 到 %3 之间的秒数。").arg(first, from, to);
     }
     return {};
 }

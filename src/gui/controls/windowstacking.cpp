@@ -9,7 +9,7 @@
 
 #if defined(SUMORA_HAVE_XCB)
 #include <QElapsedTimer>
-#include <QThread>
+#include <QTimer>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
@@ -63,22 +63,35 @@ void WindowStacking::setTopMost(QWidget *window, bool topMost)
     window->overrideWindowFlags(handle->flags());
 }
 
-void WindowStacking::waitUntilNotTopMost(QWidget *window, int timeoutMs)
+void WindowStacking::whenNotTopMost(QWidget *window, int timeoutMs, const std::function<void()> &then)
 {
 #if defined(SUMORA_HAVE_XCB)
     xcb_connection_t *connection = x11Connection();
-    if (!connection || !window->isVisible())
+    if (!connection || !window->isVisible()) {
+        then();
         return;
+    }
     const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
     const xcb_atom_t above = atom(connection, "_NET_WM_STATE_ABOVE");
+    const auto id = xcb_window_t(window->winId());
     xcb_flush(connection);
+    // Looked at every 5 ms from the event loop, never by sleeping on it.
+    auto *poll = new QTimer(window);
+    poll->setTimerType(Qt::PreciseTimer);
     QElapsedTimer waited;
     waited.start();
-    while (holdsState(connection, xcb_window_t(window->winId()), state, above) && waited.elapsed() < timeoutMs)
-        QThread::msleep(5);
+    QObject::connect(poll, &QTimer::timeout, window, [=] {
+        if (holdsState(connection, id, state, above) && waited.elapsed() < timeoutMs)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        then();
+    });
+    poll->start(5);
 #else
     Q_UNUSED(window);
     Q_UNUSED(timeoutMs);
+    then();
 #endif
 }
 

@@ -1,6 +1,8 @@
 // Stacking and taskbar state of the program's top-level windows.
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace WindowStacking {
@@ -9,9 +11,10 @@ namespace WindowStacking {
 // without re-creating its native window.
 void setTopMost(QWidget *window, bool topMost);
 
-// Waits, at most timeoutMs and without running any event handler, until the window manager has taken
-// the window out of the top-most layer; a program about to end calls it so the change is not lost.
-void waitUntilNotTopMost(QWidget *window, int timeoutMs);
+// Calls then once the window manager has taken the window out of the top-most layer, or after timeoutMs: a program
+// about to end waits for it so the change is not lost. The event loop runs meanwhile; where there is nothing to
+// wait for, then runs at once.
+void whenNotTopMost(QWidget *window, int timeoutMs, const std::function<void()> &then);
 
 // Gives the window no taskbar button. Call when its native window has been made (QEvent::WinIdChange), before
 // it is mapped; on platforms without such a state it does nothing.

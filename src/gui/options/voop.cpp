@@ -5,7 +5,6 @@
 #include "controls/designfont.h"
 #include "controls/handlerguard.h"
 #include "controls/windowstacking.h"
-#include "shared/numbers.h"
 #include "shared/twips.h"
 #include "sheet/sheetplan.h"
 
@@ -17,17 +16,15 @@
 #include <QScreen>
 
 #include <array>
+#include <initializer_list>
 #include <limits>
-#include <type_traits>
 #include <utility>
-#include <variant>
 
 namespace {
 
 // Client area in twips.
 constexpr double clientWidth = 4530;
 constexpr double clientHeight = 1320;
-constexpr double largestDigitCount = 2;
 
 void setBackground(QWidget *widget, const QColor &color)
 {
@@ -38,11 +35,11 @@ void setBackground(QWidget *widget, const QColor &color)
     widget->setAutoFillBackground(true);
 }
 
-// A digit box never holds a number above 2; anything else stays as typed.
 void limitDigitCount(QLineEdit *box)
 {
-    if (Numbers::leadingNumber(box->text()) > largestDigitCount)
-        box->setText(QStringLiteral("2"));
+    const QString limited = SheetPlanner::limitedDigitCount(box->text());
+    if (limited != box->text())
+        box->setText(limited);
 }
 
 } // namespace
@@ -69,75 +66,94 @@ int VoOp::pixels(double twips) const
     return Twips::toPixels(twips, logicalDpiY());
 }
 
-template<typename Control>
-using Field = Control *VoOp::*;
-
 void VoOp::createDesign()
 {
-    // The member a row fills decides the kind of control it is.
-    using Member = std::variant<Field<QCheckBox>, Field<QLineEdit>, Field<CaptionLabel>, Field<QPushButton>>;
-    struct ControlDesign
+    struct Place // in twips
     {
-        Member control;
         const char *name;
         double left;
         double top;
         double width;
         double height;
+    };
+    struct CheckDesign
+    {
+        QCheckBox *VoOp::*control;
+        Place place;
         const char16_t *caption;
         bool ticked;
-        double pointSize; // 0: the dialog's default font, "宋体" 9 pt regular; otherwise bold
     };
-    // In tab order; the labels take no focus.
-    static const std::array<ControlDesign, 11> controls{{
-            {&VoOp::Check1, "Check1", 525, 140, 495, 255, u"加", true, 0},
-            {&VoOp::Check2, "Check2", 1275, 140, 495, 255, u"减", true, 0},
-            {&VoOp::Check3, "Check3", 1950, 150, 495, 255, u"乘", false, 0},
-            {&VoOp::Check4, "Check4", 2775, 140, 495, 255, u"除", false, 0},
-            {&VoOp::Label4, "Label4", 720, 600, 900, 180, u"出题位数：", false, 0},
-            {&VoOp::Tt1, "Tt1", 1680, 555, 375, 270, u"1", false, 0},
-            {&VoOp::Tt2, "Tt2", 2640, 555, 375, 270, u"1", false, 0},
-            {&VoOp::Label5, "Label5", 2160, 570, 255, 240, u"与", false, 12},
-            {&VoOp::Command1, "Command1", 3360, 120, 975, 350, u"确定", false, 0},
-            {&VoOp::Check5, "Check5", 1680, 960, 1215, 180, u"做题用时：", false, 0},
-            {&VoOp::Text1, "Text1", 2880, 915, 615, 270, u"70", false, 0},
+    struct BoxDesign
+    {
+        QLineEdit *VoOp::*control;
+        Place place;
+        const char16_t *text;
+    };
+    struct LabelDesign
+    {
+        CaptionLabel *VoOp::*control;
+        Place place;
+        const char16_t *caption;
+        double pointSize; // 0: the dialog's font, "宋体" 9 pt regular; otherwise bold
+    };
+    // clang-format off
+    static const std::array<CheckDesign, 5> checks{{
+            {&VoOp::Check1, {"Check1", 525, 140, 495, 255}, u"加", true},
+            {&VoOp::Check2, {"Check2", 1275, 140, 495, 255}, u"减", true},
+            {&VoOp::Check3, {"Check3", 1950, 150, 495, 255}, u"乘", false},
+            {&VoOp::Check4, {"Check4", 2775, 140, 495, 255}, u"除", false},
+            {&VoOp::Check5, {"Check5", 1680, 960, 1215, 180}, u"做题用时：", false},
     }};
+    static const std::array<BoxDesign, 3> boxes{{
+            {&VoOp::Tt1, {"Tt1", 1680, 555, 375, 270}, u"1"},
+            {&VoOp::Tt2, {"Tt2", 2640, 555, 375, 270}, u"1"},
+            {&VoOp::Text1, {"Text1", 2880, 915, 615, 270}, u"70"},
+    }};
+    static const std::array<LabelDesign, 2> labels{{
+            {&VoOp::Label4, {"Label4", 720, 600, 900, 180}, u"出题位数：", 0},
+            {&VoOp::Label5, {"Label5", 2160, 570, 255, 240}, u"与", 12},
+    }};
+    static const Place confirm{"Command1", 3360, 120, 975, 350};
+    // clang-format on
 
     setObjectName(QStringLiteral("VoOp"));
     setWindowTitle(QStringLiteral("设置选项"));
     setFont(DesignFont::song(9, false));
     setFixedSize(pixels(clientWidth), pixels(clientHeight));
 
-    QWidget *previous = nullptr;
-    for (const ControlDesign &design : controls) {
-        const QString caption = QString::fromUtf16(design.caption);
-        QWidget *widget = std::visit(
-                [&](auto member) -> QWidget * {
-                    using Control = std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
-                    auto *control = new Control(this);
-                    this->*member = control;
-                    if constexpr (std::is_same_v<Control, QCheckBox>)
-                        control->setChecked(design.ticked);
-                    if constexpr (std::is_same_v<Control, QPushButton>)
-                        control->setAutoDefault(false);
-                    if constexpr (std::is_same_v<Control, QLineEdit>)
-                        control->setMaxLength(std::numeric_limits<int>::max()); // no limit of their own
-                    if constexpr (!std::is_same_v<Control, CaptionLabel>)
-                        control->setText(caption);
-                    return control;
-                },
-                design.control);
-        widget->setObjectName(QLatin1String(design.name));
-        widget->setGeometry(pixels(design.left), pixels(design.top), pixels(design.width), pixels(design.height));
+    const auto place = [this](QWidget *widget, const Place &at) {
+        widget->setObjectName(QLatin1String(at.name));
+        widget->setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
+    };
+    for (const CheckDesign &design : checks) {
+        auto *box = new QCheckBox(QString::fromUtf16(design.caption), this);
+        box->setChecked(design.ticked);
+        place(box, design.place);
+        this->*design.control = box;
+    }
+    for (const BoxDesign &design : boxes) {
+        auto *box = new QLineEdit(QString::fromUtf16(design.text), this);
+        box->setMaxLength(std::numeric_limits<int>::max()); // no limit of their own
+        place(box, design.place);
+        this->*design.control = box;
+    }
+    for (const LabelDesign &design : labels) {
+        auto *label = new CaptionLabel(this);
+        place(label, design.place);
         if (design.pointSize > 0)
-            widget->setFont(DesignFont::song(design.pointSize, true));
-        if (auto *label = qobject_cast<CaptionLabel *>(widget)) {
-            label->setCaption(caption); // sized to its text, after the font is set
-            continue;
-        }
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
+            label->setFont(DesignFont::song(design.pointSize, true));
+        label->setCaption(QString::fromUtf16(design.caption)); // sized to its text, after the font is set
+        this->*design.control = label;
+    }
+    Command1 = new QPushButton(QStringLiteral("确定"), this);
+    Command1->setAutoDefault(false);
+    place(Command1, confirm);
+
+    // The labels take no focus.
+    QWidget *previous = Check1;
+    for (QWidget *next : std::initializer_list<QWidget *>{Check2, Check3, Check4, Tt1, Tt2, Command1, Check5, Text1}) {
+        setTabOrder(previous, next);
+        previous = next;
     }
 
     for (QCheckBox *box : {Check1, Check2, Check3, Check4})

@@ -1,7 +1,6 @@
 // The practice window: the question sheet, its clock, grading and commands.
 #include "practice/vodomain.h"
 
-#include "app/modxpfm.h"
 #include "controls/answerbox.h"
 #include "controls/captionlabel.h"
 #include "controls/controlarray.h"
@@ -21,11 +20,12 @@
 #include <QTimer>
 #include <QWindow>
 
-VoDoMain::VoDoMain(RandomSource &source)
+VoDoMain::VoDoMain(RandomSource &source, bool (*initStyles)())
     // A plain top-level window, not a dialog: GNOME's window manager drops the no-taskbar state of a dialog that
     // is transient for nothing. Title and close box only, no minimise or maximise.
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_source(source)
+    , m_initStyles(initStyles)
 {
     Form_Initialize();
     createDesign();
@@ -37,7 +37,8 @@ VoDoMain::~VoDoMain() = default;
 
 void VoDoMain::Form_Initialize()
 {
-    ModXpFm::InitXpStyles();
+    if (m_initStyles)
+        m_initStyles(); // its result is not looked at: unthemed controls still work
 }
 
 void VoDoMain::Form_Load()
@@ -164,8 +165,7 @@ void VoDoMain::EndDo_Click()
 {
     WindowStacking::setTopMost(this, false);
     // The window manager applies the change asynchronously; a window destroyed first would keep it.
-    WindowStacking::waitUntilNotTopMost(this, 300);
-    QCoreApplication::exit(EXIT_SUCCESS);
+    WindowStacking::whenNotTopMost(this, 300, [] { QCoreApplication::exit(EXIT_SUCCESS); });
 }
 
 void VoDoMain::Timer1_Timer()
@@ -195,14 +195,24 @@ bool VoDoMain::event(QEvent *event)
     return QWidget::event(event);
 }
 
-void VoDoMain::paintEvent(QPaintEvent *event)
+void VoDoMain::showEvent(QShowEvent *event)
 {
-    QWidget::paintEvent(event);
-    // The icon's six pictures are read and handed to the window manager once the first frame is out.
-    if (!m_iconAsked) {
+    QWidget::showEvent(event);
+    // The icon's six pictures are read and handed to the window manager once the first frame is out: after the
+    // native window's first exposure, which paints it.
+    if (!m_iconAsked && windowHandle()) {
         m_iconAsked = true;
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+bool VoDoMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
         QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon::icon()); });
     }
+    return QWidget::eventFilter(watched, event);
 }
 
 void VoDoMain::changeEvent(QEvent *event)

@@ -20,8 +20,9 @@ class VoDoMain : public QWidget
     Q_OBJECT
 
 public:
-    // Questions are drawn from source; the program passes its one program-wide source.
-    explicit VoDoMain(RandomSource &source);
+    // Questions are drawn from source; the program passes its one program-wide source. initStyles, when given, is
+    // the platform's start-up of themed controls, run first, as the window is created.
+    explicit VoDoMain(RandomSource &source, bool (*initStyles)() = nullptr);
     ~VoDoMain() override;
 
     // Builds a new sheet from the options dialog's settings. Throws SettingsError, before anything
@@ -42,7 +43,8 @@ public:
 
 protected:
     bool event(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -66,6 +68,7 @@ private:
     void onFocusWindowChanged(QWindow *window);
 
     RandomSource &m_source;
+    bool (*m_initStyles)();
     std::unique_ptr<VoOp> m_options;
     QPointer<QWindow> m_lastFocusWindow; // the program's last active window, kept while none is
     bool m_iconAsked = false;            // the icon is set after the first frame

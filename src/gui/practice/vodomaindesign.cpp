@@ -30,14 +30,6 @@ const QColor red(0xFF, 0x00, 0x00);
 const QColor green(0x00, 0x80, 0x00);
 const QColor blue(0x00, 0x00, 0xFF);
 
-// Where the row templates stand, by SheetLayout::Element; all four are 12 pt bold and never shown.
-constexpr std::array<TwipRect, SheetLayout::ElementCount> templateRects{{
-        {360, 120, 795, 240},  // Label1, the question
-        {1200, 120, 255, 240}, // Label2, the equals sign
-        {2175, 150, 135, 240}, // Label3, the mark
-        {1440, 60, 735, 360},  // Text2, the answer box
-}};
-
 void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {
     QPalette palette = widget->palette();
@@ -89,10 +81,11 @@ void VoDoMain::createRowTemplates()
             {&VoDoMain::Label3, "Label3", SheetLayout::Mark, u"#", red},
     }};
 
+    // All four are 12 pt bold and never shown.
     const QFont sheetFont = DesignFont::song(12, true);
     // Templates keep their design extents, so the cell width is the same with every font.
     const auto design = [&](QWidget *widget, const char *name, SheetLayout::Element element) {
-        const TwipRect &rect = templateRects[element];
+        const TwipRect &rect = SheetLayout::designTemplates[element];
         widget->setObjectName(indexedName(name, 0));
         widget->setFont(sheetFont);
         widget->setGeometry(pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height));
@@ -237,8 +230,9 @@ void VoDoMain::placeRows()
     const double dpi = logicalDpiY();
     const std::array<float, SheetLayout::ElementCount> heights{
             float(Twips::fromPixels(Label1[1]->height(), dpi)), float(Twips::fromPixels(Label2[1]->height(), dpi)),
-            float(Twips::fromPixels(Label3[1]->height(), dpi)), templateRects[SheetLayout::AnswerBox].height};
-    const auto rows = SheetLayout::placeRows(templateRects, heights);
+            float(Twips::fromPixels(Label3[1]->height(), dpi)),
+            SheetLayout::designTemplates[SheetLayout::AnswerBox].height};
+    const auto rows = SheetLayout::placeRows(SheetLayout::designTemplates, heights);
 
     QWidget *previous = nullptr;
     for (int i = 1; i <= SheetLayout::rowsPerSheet; ++i) {
