@@ -23,12 +23,16 @@ while read -r package purpose mark; do
     for one in ${purpose//,/ }; do [[ "$purposes" == *" $one "* ]] && wanted=1; done
     [ -n "$wanted" ] || continue
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' && continue
-    if [ "$mode" = run ] || [ "${mark:-}" = no-recommends ]; then missing_bare+=("$package"); else missing+=("$package"); fi
+    if [ "$mode" = run ] || [ "${mark:-}" = no-recommends ]; then
+        missing_bare+=("$package")
+    else
+        missing+=("$package")
+    fi
 done < scripts/packages.txt
 if [ "$((${#missing[@]} + ${#missing_bare[@]}))" -gt 0 ]; then
     echo "Installing: ${missing[*]} ${missing_bare[*]}"
     as_root apt-get update -qq
-    # dpkg's unsafe-io skips the sync after each unpacked file; only a power cut during the install could make it matter.
+    # dpkg's unsafe-io skips the sync after each unpacked file; only a power cut while installing could matter.
     install=(env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o Dpkg::Options::=--force-unsafe-io)
     [ "${#missing[@]}" -eq 0 ] || as_root "${install[@]}" "${missing[@]}" > /dev/null
     [ "${#missing_bare[@]}" -eq 0 ] || as_root "${install[@]}" --no-install-recommends "${missing_bare[@]}" > /dev/null

@@ -11,7 +11,9 @@ stage() { # stage NAME COMMAND...: runs it, notes its duration and whether it pa
     shift
     echo "== $name"
     "$@" || code=$?
-    stages+=("$(printf '%-34s %5d s  %s' "$name" $((SECONDS - start)) "$([ "$code" -eq 0 ] && echo ok || echo "FAIL ($code)")")")
+    local verdict=ok
+    [ "$code" -eq 0 ] || verdict="FAIL ($code)"
+    stages+=("$(printf '%-34s %5d s  %s' "$name" $((SECONDS - start)) "$verdict")")
     [ "$code" -eq 0 ] || { status=$code; summary; exit "$status"; }
 }
 summary() {
