@@ -1,4 +1,6 @@
 // Program start: the platform, Qt's Chinese texts, the practice window centred and active, and the event loop.
+#include "app/commandlinemode.h"
+#include "app/displaycheck.h"
 #include "app/fontconfigwarmup.h"
 #include "app/platformchoice.h"
 #include "app/qttranslation.h"
@@ -10,8 +12,12 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = CommandLineMode::run(argc, argv))
+        return *status;
     FontconfigWarmUp fonts;
     PlatformChoice::apply();
+    if (!DisplayCheck::usable(argc, argv))
+        return 1;
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("org.sumora.Sumora"));
     // The practice window and the dialog end the program themselves, whichever window is left.

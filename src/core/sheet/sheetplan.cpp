@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr double largestDigitCount = 2;
+
 template<typename Step>
 auto checked(SettingsError::Box box, const QStringList &values, Step step)
 {
@@ -60,4 +62,9 @@ std::optional<SheetPlan> SheetPlanner::plan(const SheetSettings &settings)
     if (plan.seconds == 6000)
         plan.seconds = 5990;
     return plan;
+}
+
+QString SheetPlanner::limitedDigitCount(const QString &text)
+{
+    return Numbers::leadingNumber(text) > largestDigitCount ? QStringLiteral("2") : text;
 }

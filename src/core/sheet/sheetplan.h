@@ -23,6 +23,8 @@ struct SheetPlan
     QString firstCount;  // count texts handed to the question generator
     QString secondCount;
     qint16 seconds = 0; // time on the clock at the start of the sheet
+
+    bool operator==(const SheetPlan &) const = default;
 };
 
 namespace SheetPlanner {
@@ -30,5 +32,8 @@ namespace SheetPlanner {
 // Nothing when no operator is ticked. A count of 0 (either box) means three digits against one.
 // Throws SettingsError, naming the box, for any value that leaves the 16-bit range on the way.
 std::optional<SheetPlan> plan(const SheetSettings &settings);
+
+// What a digit box makes of the text typed into it: "2" for a number above 2, anything else as it is.
+QString limitedDigitCount(const QString &text);
 
 } // namespace SheetPlanner

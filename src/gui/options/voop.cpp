@@ -5,7 +5,6 @@
 #include "controls/designfont.h"
 #include "controls/handlerguard.h"
 #include "controls/windowstacking.h"
-#include "shared/numbers.h"
 #include "shared/twips.h"
 #include "sheet/sheetplan.h"
 
@@ -27,7 +26,6 @@ namespace {
 // Client area in twips.
 constexpr double clientWidth = 4530;
 constexpr double clientHeight = 1320;
-constexpr double largestDigitCount = 2;
 
 void setBackground(QWidget *widget, const QColor &color)
 {
@@ -41,8 +39,9 @@ void setBackground(QWidget *widget, const QColor &color)
 // A digit box never holds a number above 2; anything else stays as typed.
 void limitDigitCount(QLineEdit *box)
 {
-    if (Numbers::leadingNumber(box->text()) > largestDigitCount)
-        box->setText(QStringLiteral("2"));
+    const QString limited = SheetPlanner::limitedDigitCount(box->text());
+    if (limited != box->text())
+        box->setText(limited);
 }
 
 } // namespace
