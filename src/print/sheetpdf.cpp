@@ -227,6 +227,9 @@ std::optional<QString> SheetPdf::save(const QString &path, const PrintJob &job)
     if (!info.absoluteDir().exists())
         return QStringLiteral("无法写入“%1”：文件夹“%2”不存在。")
                 .arg(shown, QDir::toNativeSeparators(info.absolutePath()));
+    if (!QFileInfo(info.absolutePath()).isWritable())
+        return QStringLiteral("无法写入“%1”：没有在文件夹“%2”里写文件的权限。")
+                .arg(shown, QDir::toNativeSeparators(info.absolutePath()));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("无法写入“%1”：%2").arg(shown, file.errorString());
