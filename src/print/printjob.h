@@ -13,5 +13,5 @@ struct PrintJob
     std::uint32_t seed = 0; // where the questions' source starts
     int sheets = 1;
     bool answers = true; // answer pages after the question pages
-    QString reprint;     // the command that makes the same set again, at the foot of every page
+    QString reprint;     // the command that makes the same set again, for the file's properties
 };
