@@ -28,8 +28,10 @@ int main(int argc, char *argv[])
     QFont font(QStringLiteral("AR PL UMing CN"));
     const int line = writer.resolution() * 3 / 4; // three quarters of an inch, in the writer's dots
     // The program's default settings: "＋" and "－", one digit each.
-    const SheetPlan plan =
-            SheetPlanner::plan({true, true, false, false, QStringLiteral("1"), QStringLiteral("1")}).value();
+    SheetSettings settings;
+    settings.add = settings.subtract = true;
+    settings.firstCount = settings.secondCount = QStringLiteral("1");
+    const SheetPlan plan = SheetPlanner::plan(settings).value();
 
     // Two sheets a page, then twelve sheets' answers a page, as the program lays them out.
     SheetSeries questions(plan, 1);

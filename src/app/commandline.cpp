@@ -68,7 +68,7 @@ QString parserError(const QCommandLineParser &parser)
                 .arg((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
     }
     static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
-    const QString text = parser.errorText();
+    QString text = parser.errorText();
     const QString option = quoted.match(text).captured(1);
     if (text.startsWith(QLatin1String("Missing value")))
         return QStringLiteral("选项 %1 后面缺少值。").arg(option);
@@ -149,8 +149,9 @@ CommandLine::Outcome CommandLine::parse(const QStringList &arguments)
         return Info::Help;
     if (parser.isSet(QStringLiteral("version")))
         return Info::Version;
-    if (!parser.positionalArguments().isEmpty())
-        return Refusal{2, QStringLiteral("多余的参数“%1”。").arg(parser.positionalArguments().first())};
+    const QStringList stray = parser.positionalArguments();
+    if (!stray.isEmpty())
+        return Refusal{2, QStringLiteral("多余的参数“%1”。").arg(stray.first())};
 
     PrintRequest request;
     request.file = parser.value(QStringLiteral("pdf"));

@@ -196,8 +196,9 @@ bool SetPainter::drawSet()
                 nextPage();
                 text(left, 17, Title, QStringLiteral("答案"));
             }
-            answerBlock(left + (place % answerColumns) * answerBlockWidth,
-                        answerBlockTop + (place / answerColumns) * answerBlockHeight, k, answers.next());
+            const int column = place % answerColumns;
+            const int row = place / answerColumns;
+            answerBlock(left + column * answerBlockWidth, answerBlockTop + row * answerBlockHeight, k, answers.next());
         }
     }
     foot();
