@@ -29,20 +29,6 @@ QByteArray qtOption(int argc, char *argv[], const QByteArray &name)
     return value;
 }
 
-// The X server Qt's xcb plugin would open, from -display or DISPLAY.
-bool x11Reachable(const QByteArray &display)
-{
-#if defined(SUMORA_HAVE_XCB)
-    xcb_connection_t *connection = xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
-    const bool reached = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return reached;
-#else
-    Q_UNUSED(display);
-    return true;
-#endif
-}
-
 // The compositor's socket as libwayland-client finds it: WAYLAND_DISPLAY (wayland-0 if unset) in XDG_RUNTIME_DIR,
 // or an absolute path. A socket handed down in WAYLAND_SOCKET cannot be tried without using it up.
 bool waylandReachable()
@@ -78,6 +64,19 @@ bool waylandReachable()
 
 } // namespace
 
+// The X server Qt's xcb plugin would open, from -display or DISPLAY.
+bool DisplayCheck::x11Reachable(const QByteArray &display)
+{
+#if defined(SUMORA_HAVE_XCB)
+    if (!m_x11)
+        m_x11 = xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
+    return xcb_connection_has_error(m_x11) == 0;
+#else
+    Q_UNUSED(display);
+    return true;
+#endif
+}
+
 QByteArrayList DisplayCheck::platforms(const QByteArray &argument, const QByteArray &requested,
                                        const QByteArray &waylandDisplay, const QByteArray &sessionType)
 {
@@ -97,16 +96,24 @@ QByteArrayList DisplayCheck::platforms(const QByteArray &argument, const QByteAr
     return tried;
 }
 
-bool DisplayCheck::usable(int argc, char *argv[])
+DisplayCheck::DisplayCheck(int argc, char *argv[])
 {
     const QByteArrayList tried = platforms(qtOption(argc, argv, "platform"), qgetenv("QT_QPA_PLATFORM"),
                                            qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"));
     for (const QByteArray &platform : tried) {
-        if (platform == "xcb" ? x11Reachable(qtOption(argc, argv, "display"))
-                              : !platform.startsWith("wayland") || waylandReachable())
-            return true;
+        m_usable = platform == "xcb" ? x11Reachable(qtOption(argc, argv, "display"))
+                                     : !platform.startsWith("wayland") || waylandReachable();
+        if (m_usable)
+            return;
     }
     std::fputs("sumora: 没有可用的显示（X11 或 Wayland），练习窗口打不开；打印练习卷不需要显示：sumora --pdf 文件\n",
                stderr);
-    return false;
+}
+
+DisplayCheck::~DisplayCheck()
+{
+#if defined(SUMORA_HAVE_XCB)
+    if (m_x11)
+        xcb_disconnect(m_x11);
+#endif
 }

@@ -16,7 +16,8 @@ int main(int argc, char *argv[])
         return *status;
     FontconfigWarmUp fonts;
     PlatformChoice::apply();
-    if (!DisplayCheck::usable(argc, argv))
+    const DisplayCheck display(argc, argv);
+    if (!display.usable())
         return 1;
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("org.sumora.Sumora"));
