@@ -30,7 +30,8 @@ constexpr double right = pageWidth - left;
 constexpr double footLine = 289; // baseline of the page's foot
 
 // Two sheets a page, cut apart along the middle: each half is about A5, and the questions still stand in 16 pt
-// (the size of a first-year school book) with 19 mm between lines and 25 mm after each "＝" to write in.
+// (三号, large enough for a first-year pupil) with 19 mm between lines and at least 25 mm after each "＝" to write
+// the answer in.
 constexpr int sheetsPerPage = 2;
 constexpr double halfPage = pageHeight / sheetsPerPage;
 constexpr double questionColumn = 45; // (right - left) / 4
