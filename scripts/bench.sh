@@ -7,7 +7,7 @@
 # --runs N        starts of each program in the interleaved start-up run (default 10, or SUMORA_BENCH_RUNS)
 # --with-peers    installs the peer program (Debian's tuxmath, about 13 MB to download) when it is missing;
 #                 without it the peer is measured only when it is installed already
-# --startup-only  leaves out the sheet benchmarks
+# --startup-only  leaves out the sheet and printing benchmarks
 # SUMORA_JOBS sets the build jobs (default 2).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -41,7 +41,8 @@ fi
 grep -q '^CMAKE_BUILD_TYPE:STRING=Release' build/CMakeCache.txt ||
     { echo "build/ is not a Release build: benchmark figures would mean nothing" >&2; exit 1; }
 cmake --build build -j "$jobs" --target \
-    sumora_bench_startup sumora_bench_minimal sumora_bench_startup_driver sumora_bench_sheet
+    sumora_bench_startup sumora_bench_minimal sumora_bench_startup_driver sumora_bench_sheet \
+    sumora sumora_bench_print sumora_bench_print_floor
 
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
@@ -72,6 +73,10 @@ if [ "$startup_only" = 0 ]; then
             tee "$out/$mode"
         figures+=("$out/$mode")
     done
+    # A run takes a tenth of a second: three times the starts keep the ratio steadier on a shared machine.
+    echo "== printed sheets: sumora --pdf --sheets 100 against a bare QPdfWriter program, $((runs * 3)) each, interleaved"
+    build/bench/sumora_bench_print build/sumora build/bench/sumora_bench_print_floor "$((runs * 3))" | tee "$out/print"
+    figures+=("$out/print")
 fi
 
 echo

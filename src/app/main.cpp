@@ -1,4 +1,6 @@
 // Program start: the platform, Qt's Chinese texts, the practice window centred and active, and the event loop.
+#include "app/commandlinemode.h"
+#include "app/displaycheck.h"
 #include "app/fontconfigwarmup.h"
 #include "app/modxpfm.h"
 #include "app/platformchoice.h"
@@ -11,8 +13,13 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = CommandLineMode::run(argc, argv))
+        return *status;
     FontconfigWarmUp fonts;
     PlatformChoice::apply();
+    const DisplayCheck display(argc, argv);
+    if (!display.usable())
+        return 1;
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("org.sumora.Sumora"));
     // The practice window and the dialog end the program themselves, whichever window is left.

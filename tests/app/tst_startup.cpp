@@ -1,4 +1,5 @@
 // Start-up: the Qt platform the program asks for, and Qt's own texts in Chinese.
+#include "app/displaycheck.h"
 #include "app/platformchoice.h"
 #include "app/qttranslation.h"
 
@@ -39,6 +40,32 @@ private Q_SLOTS:
         QFETCH(QByteArray, x11);
         QFETCH(QByteArray, chosen);
         QCOMPARE(PlatformChoice::platformFor(requested, wayland, x11), chosen);
+    }
+
+    // The platforms whose display is tried before the window starts, in the order Qt 6 tries them.
+    void tried_data()
+    {
+        QTest::addColumn<QByteArray>("argument");  // -platform
+        QTest::addColumn<QByteArray>("requested"); // QT_QPA_PLATFORM
+        QTest::addColumn<QByteArray>("wayland");   // WAYLAND_DISPLAY
+        QTest::addColumn<QByteArray>("session");   // XDG_SESSION_TYPE
+        QTest::addColumn<QByteArrayList>("platforms");
+        // clang-format off
+        QTest::newRow("nothing: X11, Qt's default") << QByteArray() << QByteArray() << QByteArray() << QByteArray() << QByteArrayList{"xcb"};
+        QTest::newRow("Wayland display first") << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArrayList{"wayland", "xcb"};
+        QTest::newRow("Wayland session first") << QByteArray() << QByteArray() << QByteArray() << QByteArray("wayland") << QByteArrayList{"wayland", "xcb"};
+        QTest::newRow("the choice, without plugin options") << QByteArray() << QByteArray("xcb:nograb;wayland") << QByteArray() << QByteArray() << QByteArrayList{"xcb", "wayland"};
+        QTest::newRow("the argument over the choice") << QByteArray("offscreen") << QByteArray("xcb") << QByteArray("wayland-0") << QByteArray() << QByteArrayList{"offscreen"};
+        // clang-format on
+    }
+    void tried()
+    {
+        QFETCH(QByteArray, argument);
+        QFETCH(QByteArray, requested);
+        QFETCH(QByteArray, wayland);
+        QFETCH(QByteArray, session);
+        QFETCH(QByteArrayList, platforms);
+        QCOMPARE(DisplayCheck::platforms(argument, requested, wayland, session), platforms);
     }
 
     // Qt's texts that the learner meets: an answer box's context menu and the refusal message's button.

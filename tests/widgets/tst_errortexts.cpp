@@ -1,6 +1,6 @@
 // The messages the windows write for refused settings and for run-time errors.
-#include "controls/errortexts.h"
 #include "shared/runtimeerror.h"
+#include "sheet/errortexts.h"
 #include "sheet/settingserror.h"
 
 #include <QTest>

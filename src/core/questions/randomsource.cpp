@@ -11,6 +11,11 @@ RandomSource::RandomSource()
 {
 }
 
+RandomSource::RandomSource(std::uint32_t seed)
+    : m_engine(seed)
+{
+}
+
 float RandomSource::next()
 {
     // The top 24 bits fill a float's mantissa exactly, so the value can never round up to 1.

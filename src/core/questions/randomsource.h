@@ -8,6 +8,8 @@ class RandomSource
 {
 public:
     RandomSource();
+    // A source started from seed instead: the same seed gives the same draws (printed sheets use it).
+    explicit RandomSource(std::uint32_t seed);
     virtual ~RandomSource() = default;
 
     // One draw r with 0 <= r < 1, uniform in steps of 2^-24.

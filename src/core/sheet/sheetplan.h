@@ -23,6 +23,8 @@ struct SheetPlan
     QString firstCount;  // count texts handed to the question generator
     QString secondCount;
     qint16 seconds = 0; // time on the clock at the start of the sheet
+
+    bool operator==(const SheetPlan &) const = default;
 };
 
 namespace SheetPlanner {

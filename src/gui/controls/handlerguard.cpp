@@ -1,8 +1,8 @@
 // How the program's event handlers meet run-time errors.
 #include "controls/handlerguard.h"
 
-#include "controls/errortexts.h"
 #include "shared/runtimeerror.h"
+#include "sheet/errortexts.h"
 #include "sheet/settingserror.h"
 
 #include <QCoreApplication>

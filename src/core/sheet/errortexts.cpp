@@ -1,5 +1,5 @@
-// What the windows tell the learner about an error, in Chinese.
-#include "controls/errortexts.h"
+// What the program tells the learner about an error, in Chinese: in a window or on the command line.
+#include "sheet/errortexts.h"
 
 #include "shared/runtimeerror.h"
 #include "sheet/settingserror.h"

@@ -1,4 +1,4 @@
-// What the windows tell the learner about an error, in Chinese.
+// What the program tells the learner about an error, in Chinese: in a window or on the command line.
 #pragma once
 
 class QString;

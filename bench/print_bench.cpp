@@ -1,0 +1,117 @@
+// Printed sheets against the toolkit's floor: sumora --pdf --sheets 100 and a bare QPdfWriter program writing the
+// same pages, started in turn (interleaved); time and size ratios, and the program's peak memory at 100 and 1000
+// sheets. Figures only.
+//
+//   sumora_bench_print SUMORA FLOOR [RUNS]
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Run
+{
+    double seconds = 0;
+    long peakKiB = 0; // the child's peak resident set
+    double sizeKiB = 0;
+};
+
+// Starts the program, waits for it and measures it; the output file is removed afterwards.
+Run measure(std::vector<std::string> arguments, const std::string &file)
+{
+    std::vector<char *> argv;
+    for (std::string &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    Run run;
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.peakKiB = usage.ru_maxrss;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s failed\n", argv[0]);
+        std::exit(1);
+    }
+    run.sizeKiB = double(std::filesystem::file_size(file)) / 1024;
+    std::filesystem::remove(file);
+    return run;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void figure(const char *name, const std::string &value, const char *goal, bool met)
+{
+    std::printf("FIGURE|%s|%s|%s|%s\n", name, value.c_str(), goal, met ? "yes" : "no");
+}
+
+std::string format(const char *pattern, double a, double b, double c)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, pattern, a, b, c);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s SUMORA FLOOR [RUNS]\n", argv[0]);
+        return 2;
+    }
+    const int runs = argc > 3 ? std::atoi(argv[3]) : 10;
+    const std::string file = (std::filesystem::temp_directory_path() / "sumora-print-bench.pdf").string();
+    setenv("QT_QPA_PLATFORM", "offscreen", 1); // the floor's; the program picks it itself
+    const auto program = [&](int sheets) {
+        return measure({argv[1], "--pdf", file, "--sheets", std::to_string(sheets), "--seed", "1"}, file);
+    };
+    const auto floor = [&](int sheets) { return measure({argv[2], file, std::to_string(sheets)}, file); };
+
+    program(100); // warm caches for both
+    floor(100);
+    std::vector<double> ours, theirs;
+    Run ourRun, theirRun;
+    for (int i = 0; i < runs; ++i) {
+        theirRun = floor(100);
+        ourRun = program(100);
+        theirs.push_back(theirRun.seconds);
+        ours.push_back(ourRun.seconds);
+    }
+    const double time = median(ours) / median(theirs);
+    figure("print 100 sheets / bare QPdfWriter, time (median)",
+           format("%.2fx (%.3f s / %.3f s)", time, median(ours), median(theirs)), "<= 1.5x", time <= 1.5);
+    const double size = ourRun.sizeKiB / theirRun.sizeKiB;
+    figure("print 100 sheets / bare QPdfWriter, file size",
+           format("%.2fx (%.0f KiB / %.0f KiB)", size, ourRun.sizeKiB, theirRun.sizeKiB), "<= 1.5x", size <= 1.5);
+
+    long at100 = 0, at1000 = 0;
+    for (int i = 0; i < 3; ++i) {
+        at100 = std::max(at100, program(100).peakKiB);
+        at1000 = std::max(at1000, program(1000).peakKiB);
+    }
+    const double growth = double(at1000) / double(at100);
+    figure("print peak memory, 1000 / 100 sheets",
+           format("%.2fx (%.1f MiB / %.1f MiB)", growth, at1000 / 1024.0, at100 / 1024.0), "<= 1.1x (flat)",
+           growth <= 1.1);
+    return 0;
+}

@@ -1,0 +1,51 @@
+// The program's own command-line options: printed sheets, help and version.
+#pragma once
+
+#include "sheet/sheetplan.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+namespace CommandLine {
+
+// What --pdf asks for, checked: the settings as the options dialog would hold them, and the plan they give.
+struct PrintRequest
+{
+    QString file;
+    int sheets = 1;
+    SheetSettings settings;
+    SheetPlan plan;
+    std::optional<std::uint32_t> seed; // nothing: a new set at every run
+    bool answers = true;
+};
+
+// A usage error: the exit status and the one line that names the problem.
+struct Refusal
+{
+    int status = 2;
+    QString message;
+};
+
+enum class Info { Help, Version };
+
+using Outcome = std::variant<Info, PrintRequest, Refusal>;
+
+// Whether the arguments (the program's name first) are for the command line rather than the window: any argument
+// in GNU long form, "--…". The window keeps Qt's own options, which take one dash ("-platform xcb").
+bool wanted(const QStringList &arguments);
+
+// Reads the arguments (the program's name first). Every value is checked before anything is written; a digit
+// count or a time that the options dialog's OK would refuse is refused with the dialog's message.
+Outcome parse(const QStringList &arguments);
+
+QString helpText();
+QString versionText();
+
+// The command that prints the same set again: the request's options with its seed.
+QString reprintCommand(const PrintRequest &request, std::uint32_t seed);
+
+} // namespace CommandLine
