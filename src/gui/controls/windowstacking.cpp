@@ -86,16 +86,18 @@ void WindowStacking::hideFromTaskbar(QWidget *window)
 {
 #if defined(SUMORA_HAVE_XCB)
     xcb_connection_t *connection = x11Connection();
-    if (!connection)
+    // Never makes a native window: one that is not there, or is being destroyed, has no state to keep.
+    const auto native = xcb_window_t(window->internalWinId());
+    if (!connection || native == XCB_WINDOW_NONE)
         return;
     const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
     const xcb_atom_t skipTaskbar = atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
-    if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE)
+    if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE || holdsState(connection, native, state, skipTaskbar))
         return;
-    // Before mapping the window manager reads the state from this property; Qt keeps what is
-    // there when it adds its own states later.
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state, XCB_ATOM_ATOM, 32, 1,
-                        &skipTaskbar);
+    // Before mapping the window manager reads the state from this property; Qt keeps what is there when it adds its
+    // own states. A window manager removes the property when the window is withdrawn (hidden or closed), so it is
+    // written again before every mapping.
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, native, state, XCB_ATOM_ATOM, 32, 1, &skipTaskbar);
     xcb_flush(connection);
 #else
     Q_UNUSED(window);

@@ -13,8 +13,9 @@ void setTopMost(QWidget *window, bool topMost);
 // the window out of the top-most layer; a program about to end calls it so the change is not lost.
 void waitUntilNotTopMost(QWidget *window, int timeoutMs);
 
-// Gives the window no taskbar button. Call when its native window has been made (QEvent::WinIdChange), before
-// it is mapped; on platforms without such a state it does nothing.
+// Gives the window no taskbar button. Call before every mapping (the QShowEvent that QWidget::show sends, not a
+// spontaneous one), once the native window exists; it never makes one. On platforms without such a state it does
+// nothing.
 void hideFromTaskbar(QWidget *window);
 
 } // namespace WindowStacking

@@ -189,8 +189,8 @@ void VoDoMain::Text2_KeyDown(int index, int keyCode, int shift)
 
 bool VoDoMain::event(QEvent *event)
 {
-    // The native window is made when the window is shown: off the taskbar before it is mapped.
-    if (event->type() == QEvent::WinIdChange)
+    // Off the taskbar before it is mapped (QWidget::show makes the native window before it sends this).
+    if (event->type() == QEvent::Show && !event->spontaneous())
         WindowStacking::hideFromTaskbar(this);
     return QWidget::event(event);
 }
