@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 VoDoMain::VoDoMain(RandomSource &source)
     // A plain top-level window, not a dialog: GNOME's window manager drops the no-taskbar state of a dialog that
     // is transient for nothing. Title and close box only, no minimise or maximise.
@@ -210,10 +212,17 @@ void VoDoMain::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     // Some window managers minimise any window (openbox's title button, GNOME's Super+H). With no taskbar button
     // nothing would bring the sheet back while its clock runs on, so it comes straight back, on top as ever.
-    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        QTimer::singleShot(0, this, [this] {
+    // The first time at once; after that at most every restoreGapMs, so that a window manager that minimises it at
+    // every mapping does not keep a core busy with it.
+    constexpr qint64 restoreGapMs = 250;
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !m_restoreAsked) {
+        m_restoreAsked = true;
+        const qint64 since = m_lastRestore.isValid() ? m_lastRestore.elapsed() : restoreGapMs;
+        QTimer::singleShot(int(std::max<qint64>(0, restoreGapMs - since)), this, [this] {
+            m_restoreAsked = false;
             if (!isMinimized())
                 return;
+            m_lastRestore.start();
             setWindowState(windowState() & ~Qt::WindowMinimized);
             raise();
             activateWindow();
