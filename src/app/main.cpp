@@ -10,9 +10,9 @@
 
 int main(int argc, char *argv[])
 {
-    FontconfigWarmUp fonts;
     PlatformChoice::apply();
     QApplication app(argc, argv);
+    FontconfigWarmUp fonts; // not before: QApplication sets the locale and changes the environment
     QApplication::setDesktopFileName(QStringLiteral("org.sumora.Sumora"));
     // The practice window and the dialog end the program themselves, whichever window is left.
     QApplication::setQuitOnLastWindowClosed(false);
