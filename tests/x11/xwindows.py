@@ -123,18 +123,11 @@ def close_window(window):
     x11.XInternAtom.argtypes, x11.XDefaultRootWindow.argtypes = [ct.c_void_p, ct.c_char_p, ct.c_int], [ct.c_void_p]
     x11.XSendEvent.argtypes = [ct.c_void_p, ct.c_void_p, ct.c_int, ct.c_long, ct.c_void_p]
     x11.XCloseDisplay.argtypes = [ct.c_void_p]
-
-    class ClientMessage(ct.Structure):  # XClientMessageEvent, padded to the size of an XEvent
-        _fields_ = [("type", ct.c_int), ("serial", ct.c_ulong), ("send_event", ct.c_int), ("display", ct.c_void_p),
-                    ("window", ct.c_ulong), ("message_type", ct.c_void_p), ("format", ct.c_int),
-                    ("data", ct.c_long * 5), ("pad", ct.c_long * 12)]
-
     display = x11.XOpenDisplay(None)
-    message = ClientMessage(type=33, window=window, format=32,
-                            message_type=x11.XInternAtom(display, b"_NET_CLOSE_WINDOW", 0))
-    message.data[1] = 2  # asked for by a pager, as a taskbar's close entry does
+    # An XClientMessageEvent in the 24 longs of an XEvent: type 33, the window, format 32, time 0, asked by a pager.
+    event = (ct.c_long * 24)(33, 0, 0, display, window, x11.XInternAtom(display, b"_NET_CLOSE_WINDOW", 0), 32, 0, 2)
     # SubstructureRedirect and SubstructureNotify on the root window: the window manager receives it.
-    x11.XSendEvent(display, x11.XDefaultRootWindow(display), 0, (1 << 19) | (1 << 20), ct.byref(message))
+    x11.XSendEvent(display, x11.XDefaultRootWindow(display), 0, (1 << 19) | (1 << 20), event)
     x11.XCloseDisplay(display)  # flushes the request
 
 
