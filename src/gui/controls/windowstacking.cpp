@@ -103,3 +103,29 @@ void WindowStacking::hideFromTaskbar(QWidget *window)
     Q_UNUSED(window);
 #endif
 }
+
+bool WindowStacking::restoreIfMinimised(QWidget *window)
+{
+#if defined(SUMORA_HAVE_XCB)
+    xcb_connection_t *connection = x11Connection();
+    const auto native = xcb_window_t(window->internalWinId());
+    if (!connection || native == XCB_WINDOW_NONE)
+        return false;
+    const xcb_atom_t wmState = atom(connection, "WM_STATE");
+    const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, native, wmState, wmState, 0, 1);
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
+    constexpr uint32_t iconicState = 3; // ICCCM WM_STATE
+    const bool iconic = reply && xcb_get_property_value_length(reply) >= int(sizeof(uint32_t))
+            && *static_cast<const uint32_t *>(xcb_get_property_value(reply)) == iconicState;
+    free(reply);
+    if (iconic) {
+        // An iconic window goes back to the normal state when its client maps it (ICCCM 4.1.4).
+        xcb_map_window(connection, native);
+        xcb_flush(connection);
+    }
+    return iconic;
+#else
+    Q_UNUSED(window);
+    return false;
+#endif
+}

@@ -18,4 +18,8 @@ void waitUntilNotTopMost(QWidget *window, int timeoutMs);
 // nothing.
 void hideFromTaskbar(QWidget *window);
 
+// Brings the window back when the window manager keeps it minimised (iconic), whatever Qt last heard, and says
+// whether it did; on platforms without such a state it does nothing.
+bool restoreIfMinimised(QWidget *window);
+
 } // namespace WindowStacking

@@ -212,22 +212,32 @@ void VoDoMain::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     // Some window managers minimise any window (openbox's title button, GNOME's Super+H). With no taskbar button
     // nothing would bring the sheet back while its clock runs on, so it comes straight back, on top as ever.
-    // The first time at once; after that at most every restoreGapMs, so that a window manager that minimises it at
-    // every mapping does not keep a core busy with it.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        restoreSoon();
+}
+
+void VoDoMain::restoreSoon()
+{
+    // The first time at once; after that at most every restoreGapMs, so that a window manager that minimises the
+    // window at every mapping does not keep a core busy with it.
     constexpr qint64 restoreGapMs = 250;
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && !m_restoreAsked) {
-        m_restoreAsked = true;
-        const qint64 since = m_lastRestore.isValid() ? m_lastRestore.elapsed() : restoreGapMs;
-        QTimer::singleShot(int(std::max<qint64>(0, restoreGapMs - since)), this, [this] {
-            m_restoreAsked = false;
-            if (!isMinimized())
-                return;
-            m_lastRestore.start();
+    if (m_restoreAsked)
+        return;
+    m_restoreAsked = true;
+    const qint64 since = m_lastRestore.isValid() ? m_lastRestore.elapsed() : restoreGapMs;
+    QTimer::singleShot(int(std::max<qint64>(0, restoreGapMs - since)), this, [this] {
+        m_restoreAsked = false;
+        if (isMinimized())
             setWindowState(windowState() & ~Qt::WindowMinimized);
-            raise();
-            activateWindow();
-        });
-    }
+        // A minimise that closely follows a return can reach Qt as no change at all; the window manager's own state
+        // tells, one gap after each return.
+        else if (!WindowStacking::restoreIfMinimised(this))
+            return;
+        m_lastRestore.start();
+        raise();
+        activateWindow();
+        restoreSoon();
+    });
 }
 
 void VoDoMain::closeEvent(QCloseEvent *event)

@@ -64,6 +64,7 @@ private:
     int pixels(double twips) const;
 
     void removeRows();
+    void restoreSoon();
     void onFocusWindowChanged(QWindow *window);
 
     RandomSource &m_source;
