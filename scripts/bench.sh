@@ -40,8 +40,8 @@ if [ ! -f build/build.ninja ] || ! grep -q '^SUMORA_BUILD_BENCH:BOOL=ON' build/C
 fi
 grep -q '^CMAKE_BUILD_TYPE:STRING=Release' build/CMakeCache.txt ||
     { echo "build/ is not a Release build: benchmark figures would mean nothing" >&2; exit 1; }
-cmake --build build -j "$jobs" --target \
-    sumora_bench_startup sumora_bench_minimal sumora_bench_startup_driver sumora_bench_sheet
+cmake --build build -j "$jobs" --target sumora \
+    sumora_bench_startup sumora_bench_minimal sumora_bench_startup_driver sumora_bench_sheet sumora_bench_minimise
 
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
@@ -72,6 +72,10 @@ if [ "$startup_only" = 0 ]; then
             tee "$out/$mode"
         figures+=("$out/$mode")
     done
+    echo "== minimised by the window manager at every mapping, for 10 s (Xvfb with openbox)"
+    dbus-run-session -- bash scripts/xsession.sh build/bench/sumora_bench_minimise build/sumora 2>&1 |
+        grep -v 'Failed to set fd limit' | tee "$out/minimise"
+    figures+=("$out/minimise")
 fi
 
 echo
