@@ -40,9 +40,9 @@ if [ ! -f build/build.ninja ] || ! grep -q '^SUMORA_BUILD_BENCH:BOOL=ON' build/C
 fi
 grep -q '^CMAKE_BUILD_TYPE:STRING=Release' build/CMakeCache.txt ||
     { echo "build/ is not a Release build: benchmark figures would mean nothing" >&2; exit 1; }
-cmake --build build -j "$jobs" --target \
-    sumora_bench_startup sumora_bench_minimal sumora_bench_startup_driver sumora_bench_sheet \
-    sumora sumora_bench_print sumora_bench_print_floor
+cmake --build build -j "$jobs" --target sumora \
+    sumora_bench_startup sumora_bench_minimal sumora_bench_startup_driver sumora_bench_sheet sumora_bench_minimise \
+    sumora_bench_print sumora_bench_print_floor
 
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
@@ -77,6 +77,10 @@ if [ "$startup_only" = 0 ]; then
     echo "== printed sheets: sumora --pdf --sheets 100 against a bare QPdfWriter program, $((runs * 3)) each, interleaved"
     build/bench/sumora_bench_print build/sumora build/bench/sumora_bench_print_floor "$((runs * 3))" | tee "$out/print"
     figures+=("$out/print")
+    echo "== minimised by the window manager at every mapping, for 10 s (Xvfb with openbox)"
+    dbus-run-session -- bash scripts/xsession.sh build/bench/sumora_bench_minimise build/sumora 2>&1 |
+        grep -v 'Failed to set fd limit' | tee "$out/minimise"
+    figures+=("$out/minimise")
 fi
 
 echo

@@ -7,7 +7,8 @@
 # FreeType's auto-hinter measures Han blue zones and stems on. Outlines, bitmap strikes, metrics and layout tables of
 # those glyphs stay as they are, so the text renders exactly as with the whole collection; loading 170 KB instead of
 # a 21 MB collection makes the program start sooner and lighter. The new family name keeps the font from standing in
-# for the system's UMing, which stays the fallback for anything else typed.
+# for the system's UMing; the program asks fontconfig to take anything else typed from the system's UMing first
+# (src/gui/controls/designfont.cpp).
 import datetime
 import os
 import string

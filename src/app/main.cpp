@@ -15,12 +15,12 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> status = CommandLineMode::run(argc, argv))
         return *status;
-    FontconfigWarmUp fonts;
     PlatformChoice::apply();
     const DisplayCheck display(argc, argv);
     if (!display.usable())
         return 1;
     QApplication app(argc, argv);
+    FontconfigWarmUp fonts; // not before: QApplication sets the locale and changes the environment
     QApplication::setDesktopFileName(QStringLiteral("org.sumora.Sumora"));
     // The practice window and the dialog end the program themselves, whichever window is left.
     QApplication::setQuitOnLastWindowClosed(false);

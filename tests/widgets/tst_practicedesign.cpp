@@ -4,8 +4,10 @@
 
 #include <QAbstractButton>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QRawFont>
 #include <QTest>
+#include <QTextLayout>
 
 using namespace SheetProbe;
 
@@ -115,6 +117,24 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(missing, QStringList());
+    }
+
+    // What a learner types that the built-in glyphs lack comes from the system's UMing wherever it has it.
+    void typedTextFallsBackToUMing()
+    {
+        const QFont font = SheetProbe::box(&m_program.start(), 1)->font();
+        QStringList otherFaces;
+        for (const QChar c : QStringLiteral("中文１２ＡＢ€αβ")) {
+            QTextLayout layout(QString(c), font);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun &run : layout.glyphRuns()) {
+                if (!run.rawFont().familyName().startsWith(u"AR PL UMing"))
+                    otherFaces << c + u':' + run.rawFont().familyName();
+            }
+        }
+        QCOMPARE(otherFaces, QStringList());
     }
 
     void buttonsInDesignOrder_data()

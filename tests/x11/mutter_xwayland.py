@@ -1,4 +1,5 @@
-# Under GNOME's compositor with Xwayland the program runs through X11: centred, off the taskbar, above later windows.
+# Under GNOME's compositor with Xwayland the program runs through X11: centred, off the taskbar, above later windows,
+# and so is the options dialog at each opening.
 #
 # The session has WAYLAND_DISPLAY and DISPLAY both set and QT_QPA_PLATFORM unset (scripts/mutter-session.sh).
 import os
@@ -6,6 +7,7 @@ import subprocess
 import sys
 
 import xharness as x
+from window_system import check_dialog
 
 CLIENT = (616, 287)  # the practice window's client area at 96 dpi
 
@@ -52,6 +54,7 @@ def main():
         state = x.net_wm_state(window)
         c.check({"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR"} <= state,
                 f"after xlogo still top-most and off the taskbar: _NET_WM_STATE {sorted(state)}")
+        check_dialog(c, program, window, x.screen_size())
     except (RuntimeError, subprocess.TimeoutExpired) as error:
         c.check(False, f"stopped early: {error}")
     finally:

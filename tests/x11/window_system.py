@@ -160,12 +160,18 @@ def check_keys(c, window, app_window):
 
 
 def check_dialog(c, program, window, screen):
+    """Shown again after either way of closing it, the dialog is the same as at its first opening."""
+    for opening, closing in enumerate(("确定", "_NET_CLOSE_WINDOW", "确定"), 1):
+        check_dialog_opening(c, program, window, screen, opening, closing)
+
+
+def check_dialog_opening(c, program, window, screen, opening, closing):
     left = dict(BUTTONS)["设置"]
     cx, cy = left + BUTTON_SIZE[0] // 2, BUTTON_TOP + BUTTON_SIZE[1] // 2
     x.run("xdotool", "mousemove", "--window", str(window), str(cx), str(cy), "click", "1")
     dialog = program.wait_window(10, "^设置选项$")
     info = x.run("xwininfo", "-id", str(dialog))
-    c.check("IsViewable" in info, f"click on 设置 at {cx},{cy} maps the dialog {dialog}")
+    c.check("IsViewable" in info, f"opening {opening}: click on 设置 at {cx},{cy} maps the dialog {dialog}")
     geometry = x.window_geometry(dialog)
     dx, dy = centred(geometry, screen)
     c.check(geometry[2:] == DIALOG, f"dialog client {describe(geometry)}")
@@ -175,10 +181,10 @@ def check_dialog(c, program, window, screen):
     c.check(hints is not None and hints[0] & MWM_HINTS_DECORATIONS and hints[2] == 0,
             f"dialog motif hints {hints}: no decorations")
     extents = x.property_text(dialog, "_NET_FRAME_EXTENTS")
-    if x.window_manager_name() == "Metacity" and extents.endswith("not found."):
-        # Metacity sets no _NET_FRAME_EXTENTS on a window it does not decorate: missing means no frame there. The
+    if x.window_manager_name() in ("Metacity", "Mutter") and extents.endswith("not found."):
+        # Metacity and Mutter set no _NET_FRAME_EXTENTS on a window they do not decorate: missing means no frame. The
         # outer geometry below still shows any frame it might draw.
-        c.check(True, f"dialog {extents} (Metacity: no frame)")
+        c.check(True, f"dialog {extents} ({x.window_manager_name()}: no frame)")
     else:
         c.check(extents.endswith("= 0, 0, 0, 0"), f"dialog {extents}")
     # The manager's frame around the dialog, if any, is no bigger than the dialog itself.
@@ -190,14 +196,18 @@ def check_dialog(c, program, window, screen):
     c.check(outer == geometry, f"dialog outer {describe(outer)} equals its client {describe(geometry)}")
 
     state = x.net_wm_state(dialog)
-    c.check({"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR"} <= state, f"dialog state {sorted(state)}")
+    c.check({"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR"} <= state,
+            f"opening {opening}: dialog state {sorted(state)}")
     stacking = [int(v, 16) for v in re.findall(r"0x[0-9a-f]+", x.run("xprop", "-root", "_NET_CLIENT_LIST_STACKING"))]
     c.check(window in stacking and dialog in stacking and stacking.index(dialog) > stacking.index(window),
             f"dialog stacked over the practice window ({stacking})")
 
-    x.run("xdotool", "mousemove", "--window", str(dialog), *map(str, DIALOG_OK_CENTRE), "click", "1")
+    if closing == "确定":
+        x.run("xdotool", "mousemove", "--window", str(dialog), *map(str, DIALOG_OK_CENTRE), "click", "1")
+    else:
+        x.close_window(dialog)
     hidden = x.wait_until(lambda: "IsViewable" not in x.run("xwininfo", "-id", str(dialog), check=False), 3)
-    c.check(hidden, "确定 hides the dialog")
+    c.check(hidden, f"{closing} hides the dialog")
 
 
 def check_exit(c, program, window, app_window):

@@ -115,6 +115,23 @@ def motif_hints(window):
 
 
 
+def close_window(window):
+    """Asks the window manager to close the window, as its frame's close button does (EWMH _NET_CLOSE_WINDOW)."""
+    import ctypes as ct
+    x11 = ct.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = x11.XInternAtom.restype = x11.XDefaultRootWindow.restype = ct.c_void_p
+    x11.XInternAtom.argtypes, x11.XDefaultRootWindow.argtypes = [ct.c_void_p, ct.c_char_p, ct.c_int], [ct.c_void_p]
+    x11.XSendEvent.argtypes = [ct.c_void_p, ct.c_void_p, ct.c_int, ct.c_long, ct.c_void_p]
+    x11.XCloseDisplay.argtypes = [ct.c_void_p]
+    display = x11.XOpenDisplay(None)
+    # An XClientMessageEvent in the 24 longs of an XEvent: type 33, the window, format 32, time 0, asked by a pager.
+    event = (ct.c_long * 24)(33, 0, 0, display, window, x11.XInternAtom(display, b"_NET_CLOSE_WINDOW", 0), 32, 0, 2)
+    # SubstructureRedirect and SubstructureNotify on the root window: the window manager receives it.
+    x11.XSendEvent(display, x11.XDefaultRootWindow(display), 0, (1 << 19) | (1 << 20), event)
+    x11.XCloseDisplay(display)  # flushes the request
+
+
+
 def window_manager_name():
     """The name the running window manager gives itself (Openbox, Xfwm4, Metacity, Mutter), or None."""
     root = run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False)

@@ -99,18 +99,46 @@ void WindowStacking::hideFromTaskbar(QWidget *window)
 {
 #if defined(SUMORA_HAVE_XCB)
     xcb_connection_t *connection = x11Connection();
-    if (!connection)
+    // Never makes a native window: one that is not there, or is being destroyed, has no state to keep.
+    const auto native = xcb_window_t(window->internalWinId());
+    if (!connection || native == XCB_WINDOW_NONE)
         return;
     const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
     const xcb_atom_t skipTaskbar = atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
-    if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE)
+    if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE || holdsState(connection, native, state, skipTaskbar))
         return;
-    // Before mapping the window manager reads the state from this property; Qt keeps what is
-    // there when it adds its own states later.
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state, XCB_ATOM_ATOM, 32, 1,
-                        &skipTaskbar);
+    // Before mapping the window manager reads the state from this property; Qt keeps what is there when it adds its
+    // own states. A window manager removes the property when the window is withdrawn (hidden or closed), so it is
+    // written again before every mapping.
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, native, state, XCB_ATOM_ATOM, 32, 1, &skipTaskbar);
     xcb_flush(connection);
 #else
     Q_UNUSED(window);
+#endif
+}
+
+bool WindowStacking::restoreIfMinimised(QWidget *window)
+{
+#if defined(SUMORA_HAVE_XCB)
+    xcb_connection_t *connection = x11Connection();
+    const auto native = xcb_window_t(window->internalWinId());
+    if (!connection || native == XCB_WINDOW_NONE)
+        return false;
+    const xcb_atom_t wmState = atom(connection, "WM_STATE");
+    const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, native, wmState, wmState, 0, 1);
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
+    constexpr uint32_t iconicState = 3; // ICCCM WM_STATE
+    const bool iconic = reply && xcb_get_property_value_length(reply) >= int(sizeof(uint32_t))
+            && *static_cast<const uint32_t *>(xcb_get_property_value(reply)) == iconicState;
+    free(reply);
+    if (iconic) {
+        // An iconic window goes back to the normal state when its client maps it (ICCCM 4.1.4).
+        xcb_map_window(connection, native);
+        xcb_flush(connection);
+    }
+    return iconic;
+#else
+    Q_UNUSED(window);
+    return false;
 #endif
 }

@@ -16,8 +16,13 @@ void setTopMost(QWidget *window, bool topMost);
 // wait for, then runs at once.
 void whenNotTopMost(QWidget *window, int timeoutMs, const std::function<void()> &then);
 
-// Gives the window no taskbar button. Call when its native window has been made (QEvent::WinIdChange), before
-// it is mapped; on platforms without such a state it does nothing.
+// Gives the window no taskbar button. Call before every mapping (the QShowEvent that QWidget::show sends, not a
+// spontaneous one), once the native window exists; it never makes one. On platforms without such a state it does
+// nothing.
 void hideFromTaskbar(QWidget *window);
+
+// Brings the window back when the window manager keeps it minimised (iconic), whatever Qt last heard, and says
+// whether it did; on platforms without such a state it does nothing.
+bool restoreIfMinimised(QWidget *window);
 
 } // namespace WindowStacking

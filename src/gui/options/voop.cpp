@@ -55,8 +55,8 @@ VoOp::VoOp(QWidget *sheetWindow, std::function<void()> confirm)
 
 bool VoOp::event(QEvent *event)
 {
-    // The native window is made when the dialog is first shown: off the taskbar before it is mapped.
-    if (event->type() == QEvent::WinIdChange)
+    // Off the taskbar before each mapping: the window manager drops the state whenever the dialog is hidden or closed.
+    if (event->type() == QEvent::Show && !event->spontaneous())
         WindowStacking::hideFromTaskbar(this);
     return QWidget::event(event);
 }

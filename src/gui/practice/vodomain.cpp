@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 VoDoMain::VoDoMain(RandomSource &source, bool (*initStyles)())
     // A plain top-level window, not a dialog: GNOME's window manager drops the no-taskbar state of a dialog that
     // is transient for nothing. Title and close box only, no minimise or maximise.
@@ -189,8 +191,8 @@ void VoDoMain::Text2_KeyDown(int index, int keyCode, int shift)
 
 bool VoDoMain::event(QEvent *event)
 {
-    // The native window is made when the window is shown: off the taskbar before it is mapped.
-    if (event->type() == QEvent::WinIdChange)
+    // Off the taskbar before it is mapped (QWidget::show makes the native window before it sends this).
+    if (event->type() == QEvent::Show && !event->spontaneous())
         WindowStacking::hideFromTaskbar(this);
     return QWidget::event(event);
 }
@@ -220,15 +222,32 @@ void VoDoMain::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     // Some window managers minimise any window (openbox's title button, GNOME's Super+H). With no taskbar button
     // nothing would bring the sheet back while its clock runs on, so it comes straight back, on top as ever.
-    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        QTimer::singleShot(0, this, [this] {
-            if (!isMinimized())
-                return;
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        restoreSoon();
+}
+
+void VoDoMain::restoreSoon()
+{
+    // The first time at once; after that at most every restoreGapMs, so that a window manager that minimises the
+    // window at every mapping does not keep a core busy with it.
+    constexpr qint64 restoreGapMs = 250;
+    if (m_restoreAsked)
+        return;
+    m_restoreAsked = true;
+    const qint64 since = m_lastRestore.isValid() ? m_lastRestore.elapsed() : restoreGapMs;
+    QTimer::singleShot(int(std::max<qint64>(0, restoreGapMs - since)), this, [this] {
+        m_restoreAsked = false;
+        if (isMinimized())
             setWindowState(windowState() & ~Qt::WindowMinimized);
-            raise();
-            activateWindow();
-        });
-    }
+        // A minimise that closely follows a return can reach Qt as no change at all; the window manager's own state
+        // tells, one gap after each return.
+        else if (!WindowStacking::restoreIfMinimised(this))
+            return;
+        m_lastRestore.start();
+        raise();
+        activateWindow();
+        restoreSoon();
+    });
 }
 
 void VoDoMain::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 // The practice window: the question sheet, its clock, grading and commands.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -65,6 +66,7 @@ private:
     int pixels(double twips) const;
 
     void removeRows();
+    void restoreSoon();
     void onFocusWindowChanged(QWindow *window);
 
     RandomSource &m_source;
@@ -72,6 +74,8 @@ private:
     std::unique_ptr<VoOp> m_options;
     QPointer<QWindow> m_lastFocusWindow; // the program's last active window, kept while none is
     bool m_iconAsked = false;            // the icon is set after the first frame
+    QElapsedTimer m_lastRestore;         // since the window last came back from being minimised
+    bool m_restoreAsked = false;         // a return from being minimised is on its way
 
     // Control arrays; element 0 of each is the hidden row template.
     QList<CaptionLabel *> Label1; // question
