@@ -7,6 +7,8 @@
 // asks for the window to be iconified (ICCCM WM_CHANGE_STATE) at once and again at each of its MapNotify events.
 // Prints the mappings a second, the program's processor time (utime + stime of /proc/PID/stat) as a share of one
 // core, and whether the window is back on screen (WM_STATE Normal) 1.5 s after the requests stop.
+#include "figures.h"
+
 #include <xcb/xcb.h>
 
 #include <poll.h>
@@ -137,11 +139,11 @@ int main(int argc, char *argv[])
     kill(pid, SIGKILL);
 
     const double share = cpu / seconds * 100;
-    std::printf("FIGURE|minimised at every mapping: mappings a second|%.1f||\n", double(mappings) / seconds);
-    std::printf("FIGURE|minimised at every mapping: processor time, share of a core|%.1f %%|<= 5 %%|%s\n", share,
-                share <= 5 ? "yes" : "no");
-    std::printf("FIGURE|minimised at every mapping: on screen 1.5 s after the last request|%s|yes|%s\n",
-                back ? "yes" : "no", back ? "yes" : "no");
+    const std::string name = "minimised at every mapping: ";
+    BenchFigures::figure(name + "mappings a second", BenchFigures::format("%.1f", double(mappings) / seconds));
+    BenchFigures::figure(name + "processor time, share of a core", BenchFigures::format("%.1f %%", share), "<= 5 %",
+                         share <= 5);
+    BenchFigures::figure(name + "on screen 1.5 s after the last request", back ? "yes" : "no", "yes", back);
     xcb_disconnect(c);
     return 0;
 }

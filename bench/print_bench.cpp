@@ -3,6 +3,7 @@
 // sheets. Figures only.
 //
 //   sumora_bench_print SUMORA FLOOR [RUNS]
+#include "figures.h"
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +17,10 @@
 #include <vector>
 
 namespace {
+
+using BenchFigures::figure;
+using BenchFigures::format;
+using BenchFigures::median;
 
 struct Run
 {
@@ -50,25 +55,6 @@ Run measure(std::vector<std::string> arguments, const std::string &file)
     run.sizeKiB = double(std::filesystem::file_size(file)) / 1024;
     std::filesystem::remove(file);
     return run;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-void figure(const char *name, const std::string &value, const char *goal, bool met)
-{
-    std::printf("FIGURE|%s|%s|%s|%s\n", name, value.c_str(), goal, met ? "yes" : "no");
-}
-
-std::string format(const char *pattern, double a, double b, double c)
-{
-    char text[160];
-    std::snprintf(text, sizeof text, pattern, a, b, c);
-    return text;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Sheet benchmarks on the offscreen platform: build and grading times, resident-set growth, and the clock's hand-in
 // delay.
+#include "figures.h"
 #include "sheetprobe.h"
 
 #include "controls/handlerguard.h"
@@ -24,32 +25,15 @@
 
 namespace {
 
+using BenchFigures::figure;
+using BenchFigures::format;
+using BenchFigures::median;
+
 using Clock = std::chrono::steady_clock;
 
 double microseconds(Clock::duration d)
 {
     return std::chrono::duration<double, std::micro>(d).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-// One row of the benchmark table: name | value | goal | met.
-void figure(const char *name, const std::string &value, const char *goal, bool met)
-{
-    std::printf("FIGURE|%s|%s|%s|%s\n", name, value.c_str(), goal, met ? "yes" : "no");
-    std::fflush(stdout);
-}
-
-std::string format(const char *pattern, double a, double b = 0, double c = 0)
-{
-    char text[160];
-    std::snprintf(text, sizeof text, pattern, a, b, c);
-    return text;
 }
 
 // What the event loop does between two clicks of a learner: layout, repaint, deferred deletes.

@@ -13,6 +13,7 @@
 // and "first-frame-cpu-ns" (processor time of all its threads until then) from the child's standard output when a
 // probe reports them, reads VmHWM from /proc/<pid>/status 3 s (--memory-at-ms) after the start and then kills it.
 // Processor time suffers less than wall time from other work on a shared machine.
+#include "figures.h"
 #include <xcb/xcb.h>
 
 #include <fcntl.h>
@@ -37,6 +38,10 @@
 #include <vector>
 
 namespace {
+
+using BenchFigures::figure;
+using BenchFigures::format;
+using BenchFigures::median;
 
 constexpr long long msNs = 1'000'000;
 constexpr long long mapTimeoutNs = 20'000 * msNs; // a program that maps nothing by then is a failed start
@@ -284,16 +289,6 @@ bool runOnce(const Entry &entry, XWatch &watch, long long memoryAtNs, Start &sta
     return true;
 }
 
-double median(std::vector<double> values)
-{
-    values.erase(std::remove_if(values.begin(), values.end(), [](double v) { return std::isnan(v); }), values.end());
-    if (values.empty())
-        return NAN;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 double minimum(const std::vector<double> &values)
 {
     double best = NAN;
@@ -301,24 +296,6 @@ double minimum(const std::vector<double> &values)
         if (!std::isnan(v) && (std::isnan(best) || v < best))
             best = v;
     return best;
-}
-
-std::string format(const char *pattern, double a, double b = 0, double c = 0)
-{
-    if (std::isnan(a))
-        return "-";
-    char text[160];
-    std::snprintf(text, sizeof text, pattern, a, b, c);
-    return text;
-}
-
-// One row of the figures table that scripts/bench.sh prints: name | value | goal | within goal.
-void figure(const std::string &name, const std::string &value, const std::string &goal = "", bool met = false)
-{
-    std::printf("FIGURE|%s|%s|%s|%s\n", name.c_str(), value.c_str(), goal.c_str(),
-                goal.empty()  ? ""
-                        : met ? "yes"
-                              : "no");
 }
 
 struct Series
