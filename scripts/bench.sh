@@ -40,9 +40,7 @@ if [ ! -f build/build.ninja ] || ! grep -q '^SUMORA_BUILD_BENCH:BOOL=ON' build/C
 fi
 grep -q '^CMAKE_BUILD_TYPE:STRING=Release' build/CMakeCache.txt ||
     { echo "build/ is not a Release build: benchmark figures would mean nothing" >&2; exit 1; }
-cmake --build build -j "$jobs" --target sumora \
-    sumora_bench_startup sumora_bench_minimal sumora_bench_startup_driver sumora_bench_sheet sumora_bench_minimise \
-    sumora_bench_print sumora_bench_print_floor
+cmake --build --preset bench -j "$jobs"
 
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT

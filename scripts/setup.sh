@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing for running or for testing Sumora, then configures and builds it.
-# "setup.sh run" takes what building and running need and builds the program alone; "setup.sh test" takes every
-# package in the list, generates the German locale and builds everything, tests and benchmarks included.
+# "setup.sh run" takes what building and running need; "setup.sh test" takes every package in the list and generates
+# the German locale. Both build the program alone (preset release): the test command builds what its stages need.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-test}
@@ -47,8 +47,4 @@ fi
 
 cmake --preset release > build-configure.log 2>&1 || { cat build-configure.log; exit 1; }
 rm -f build-configure.log
-if [ "$mode" = run ]; then
-    cmake --build --preset release --target sumora
-else
-    cmake --build --preset release
-fi
+cmake --build --preset release --target sumora

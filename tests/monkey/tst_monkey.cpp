@@ -23,7 +23,7 @@
 
 namespace {
 
-// The full run; scripts/sanitize.sh asks for fewer through SUMORA_MONKEY_EVENTS, as the sanitizers are slow.
+// The full run, also under the sanitizers; the package build asks for fewer through SUMORA_MONKEY_EVENTS.
 constexpr int defaultEvents = 20000;
 constexpr std::mt19937::result_type seed = 20240607u;
 
