@@ -229,10 +229,10 @@ QString CommandLine::reprintCommand(const PrintRequest &request, std::uint32_t s
     static const QRegularExpression plain(QStringLiteral(R"(^[\w.,+-]+$)"));
     if (!plain.match(name).hasMatch())
         name = u'\'' + name.replace(QStringLiteral("'"), QStringLiteral("'\\''")) + u'\'';
+    // One arg() call: a file name may itself hold "%1".
     QString command = QStringLiteral("sumora --pdf %1 --sheets %2 --operators %3 --digits %4,%5")
-                              .arg(name)
-                              .arg(request.sheets)
-                              .arg(request.plan.operatorSet, request.settings.firstCount, request.settings.secondCount);
+                              .arg(name, QString::number(request.sheets), request.plan.operatorSet,
+                                   request.settings.firstCount, request.settings.secondCount);
     if (request.settings.fixedTime)
         command += QStringLiteral(" --time ") + request.settings.fixedSeconds;
     command += QStringLiteral(" --seed %1").arg(seed);

@@ -35,6 +35,7 @@ private Q_SLOTS:
         QTest::newRow("digits above 2 become 2") << "--pdf a.pdf --digits 5,1e3" << 0 << "＋－ 2,2 105s 1";
         QTest::newRow("0: three digits against one") << "--pdf a.pdf --digits 0,2" << 0 << "＋－ 3,1 105s 1";
         QTest::newRow("fixed time rounded, most sheets") << "--pdf a.pdf --time 90.5 --sheets 1000" << 0 << "＋－ 1,1 90s 1000";
+        QTest::newRow("file name holding %1") << "--pdf a%1.pdf --sheets 2" << 0 << "＋－ 1,1 65s 2";
         QTest::newRow("help before a bad value") << "--sheets 0 --help" << 0 << "用法";
         QTest::newRow("version") << "--version" << 0 << "sumora ";
         QTest::newRow("unknown option") << "--pdf a.pdf --colour" << 2 << "未知的选项“--colour”";
