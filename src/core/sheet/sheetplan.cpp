@@ -1,10 +1,12 @@
 // Turns the options dialog's settings into what one sheet build needs, before the sheet is touched.
 #include "sheet/sheetplan.h"
 
+#include "questions/prmain.h"
 #include "shared/numbers.h"
 #include "shared/operators.h"
 #include "shared/runtimeerror.h"
 #include "sheet/settingserror.h"
+#include "sheet/sheetlayout.h"
 #include "sheet/sheettime.h"
 
 #include <array>
@@ -65,4 +67,12 @@ std::optional<SheetPlan> SheetPlanner::plan(const SheetSettings &settings)
     if (plan.seconds == 6000)
         plan.seconds = 5990;
     return plan;
+}
+
+QStringList SheetPlanner::questions(const SheetPlan &plan, RandomSource &source)
+{
+    QStringList questions;
+    for (int i = 0; i < SheetLayout::rowsPerSheet; ++i)
+        questions.append(PrMain::MakeQuestion(plan.firstCount, plan.secondCount, plan.operatorSet, source));
+    return questions;
 }

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class RandomSource;
+
 struct SheetSettings
 {
     bool add = false;       // "加" ticked
@@ -38,5 +40,8 @@ QString limitedDigitCount(const QString &text);
 // Nothing when no operator is ticked. A count of 0 (either box) means three digits against one.
 // Throws SettingsError, naming the box, for any value that leaves the 16-bit range on the way.
 std::optional<SheetPlan> plan(const SheetSettings &settings);
+
+// One sheet's questions drawn from source by the plan, in the sheet's order: 5 lines of 4, line by line.
+QStringList questions(const SheetPlan &plan, RandomSource &source);
 
 } // namespace SheetPlanner

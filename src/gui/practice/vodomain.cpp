@@ -7,9 +7,7 @@
 #include "controls/programicon.h"
 #include "controls/windowstacking.h"
 #include "options/voop.h"
-#include "questions/prmain.h"
 #include "sheet/grading.h"
-#include "sheet/sheetlayout.h"
 #include "sheet/sheetplan.h"
 #include "sheet/sheettime.h"
 
@@ -87,9 +85,7 @@ void VoDoMain::OutCm()
     const std::optional<SheetPlan> plan = SheetPlanner::plan(options()->settings());
     if (!plan)
         return;
-    QStringList questions;
-    for (int i = 0; i < SheetLayout::rowsPerSheet; ++i)
-        questions.append(PrMain::MakeQuestion(plan->firstCount, plan->secondCount, plan->operatorSet, m_source));
+    const QStringList questions = SheetPlanner::questions(*plan, m_source);
 
     // Everything that can fail is done: from here on the sheet is replaced as a whole.
     Label4->setCaption(QStringLiteral("00"));
