@@ -14,6 +14,8 @@
 
 #include <xcb/xcb.h>
 
+#include <vector>
+
 namespace {
 
 xcb_connection_t *x11Connection()
@@ -33,18 +35,25 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
     return value;
 }
 
-bool holdsState(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t state, xcb_atom_t wanted)
+// A window property's 32-bit values (atoms, cardinals), at most count of them; none where it is not set.
+std::vector<uint32_t> values(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property, xcb_atom_t type,
+                             uint32_t count)
 {
-    const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, window, state, XCB_ATOM_ATOM, 0, 64);
+    const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, window, property, type, 0, count);
     xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
-    bool found = false;
+    std::vector<uint32_t> found;
     if (reply) {
-        const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
-        const int count = xcb_get_property_value_length(reply) / int(sizeof(xcb_atom_t));
-        found = std::find(atoms, atoms + count, wanted) != atoms + count;
+        const auto *first = static_cast<const uint32_t *>(xcb_get_property_value(reply));
+        found.assign(first, first + xcb_get_property_value_length(reply) / int(sizeof(uint32_t)));
         free(reply);
     }
     return found;
+}
+
+bool holdsState(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t state, xcb_atom_t wanted)
+{
+    const std::vector<uint32_t> atoms = values(connection, window, state, XCB_ATOM_ATOM, 64);
+    return std::find(atoms.begin(), atoms.end(), wanted) != atoms.end();
 }
 
 } // namespace
@@ -125,12 +134,9 @@ bool WindowStacking::restoreIfMinimised(QWidget *window)
     if (!connection || native == XCB_WINDOW_NONE)
         return false;
     const xcb_atom_t wmState = atom(connection, "WM_STATE");
-    const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, native, wmState, wmState, 0, 1);
-    xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
     constexpr uint32_t iconicState = 3; // ICCCM WM_STATE
-    const bool iconic = reply && xcb_get_property_value_length(reply) >= int(sizeof(uint32_t))
-            && *static_cast<const uint32_t *>(xcb_get_property_value(reply)) == iconicState;
-    free(reply);
+    const std::vector<uint32_t> state = values(connection, native, wmState, wmState, 1);
+    const bool iconic = !state.empty() && state.front() == iconicState;
     if (iconic) {
         // An iconic window goes back to the normal state when its client maps it (ICCCM 4.1.4).
         xcb_map_window(connection, native);
