@@ -185,17 +185,12 @@ void VoDoMain::Text2_KeyDown(int index, int keyCode, int shift)
         VoTaPg_Click();
 }
 
-bool VoDoMain::event(QEvent *event)
-{
-    // Off the taskbar before it is mapped (QWidget::show makes the native window before it sends this).
-    if (event->type() == QEvent::Show && !event->spontaneous())
-        WindowStacking::hideFromTaskbar(this);
-    return QWidget::event(event);
-}
-
 void VoDoMain::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Off the taskbar before it is mapped (QWidget::show makes the native window before it sends this).
+    if (!event->spontaneous())
+        WindowStacking::hideFromTaskbar(this);
     // The icon's six pictures are read and handed to the window manager once the first frame is out: after the
     // native window's first exposure, which paints it.
     if (!m_iconAsked && windowHandle()) {

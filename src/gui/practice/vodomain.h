@@ -43,7 +43,6 @@ public:
     void Text2_KeyDown(int index, int keyCode, int shift);
 
 protected:
-    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
