@@ -13,29 +13,22 @@ esac
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-# The run command takes no recommended packages at all: they are a minute of downloads a parent starting the program
-# never uses. The test command keeps them, but where the list says "no-recommends".
+# Neither command takes recommended packages: for the test tools they would be half the downloads (video codecs,
+# speech models, a media framework) and no test uses them.
 missing=()
-missing_bare=()
-while read -r package purpose mark; do
+while read -r package purpose _; do
     [ -z "$package" ] || [ "${package#\#}" != "$package" ] && continue
     wanted=
     for one in ${purpose//,/ }; do [[ "$purposes" == *" $one "* ]] && wanted=1; done
     [ -n "$wanted" ] || continue
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' && continue
-    if [ "$mode" = run ] || [ "${mark:-}" = no-recommends ]; then
-        missing_bare+=("$package")
-    else
-        missing+=("$package")
-    fi
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done < scripts/packages.txt
-if [ "$((${#missing[@]} + ${#missing_bare[@]}))" -gt 0 ]; then
-    echo "Installing: ${missing[*]} ${missing_bare[*]}"
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
     as_root apt-get update -qq
     # dpkg's unsafe-io skips the sync after each unpacked file; only a power cut while installing could matter.
-    install=(env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o Dpkg::Options::=--force-unsafe-io)
-    [ "${#missing[@]}" -eq 0 ] || as_root "${install[@]}" "${missing[@]}" > /dev/null
-    [ "${#missing_bare[@]}" -eq 0 ] || as_root "${install[@]}" --no-install-recommends "${missing_bare[@]}" > /dev/null
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        -o Dpkg::Options::=--force-unsafe-io "${missing[@]}" > /dev/null
 fi
 
 # The number rules are checked under a German locale too, which a fresh machine has not generated.
