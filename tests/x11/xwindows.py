@@ -2,6 +2,7 @@
 import os
 import re
 import subprocess
+import time
 
 from xbase import TITLE_PATTERN, run, wait_until
 
@@ -37,7 +38,8 @@ class Program:
         if accessible:
             env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         env.update(extra_env or {})
-        # The program's own warnings go to the test's log.
+        # The program's own warnings go to the test's log. Its clock starts after this moment (time.monotonic()).
+        self.started = time.monotonic()
         self.process = subprocess.Popen([path], env=env, stdout=subprocess.DEVNULL)
         self.pid = self.process.pid
 
