@@ -3,7 +3,7 @@
 
 #include "shared/runtimeerror.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <optional>
 

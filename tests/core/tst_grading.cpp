@@ -2,7 +2,7 @@
 #include "raised.h"
 #include "sheet/grading.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 

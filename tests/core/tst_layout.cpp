@@ -1,7 +1,7 @@
 // Where the 20 question rows stand, in twips, with the practice window's row templates.
 #include "sheet/sheetlayout.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace SheetLayout;
 

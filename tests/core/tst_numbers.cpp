@@ -3,7 +3,7 @@
 #include "shared/numbers.h"
 
 #include <QLocale>
-#include <QtTest>
+#include <QTest>
 
 #include <clocale>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include "shared/operators.h"
 
 #include <QList>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 #include <array>

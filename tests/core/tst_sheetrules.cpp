@@ -5,7 +5,7 @@
 #include "sheet/sheetplan.h"
 #include "sheet/sheettime.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
