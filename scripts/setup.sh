@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing for running or for testing Sumora, then configures and builds it.
-# "setup.sh run" takes what building and running need; "setup.sh test" takes every package in the list and generates
-# the German locale. Both build the program alone (preset release): the test command builds what its stages need.
+# Installs the Debian packages that are missing for running or for testing Sumora.
+# "setup.sh run" takes what building and running need, then configures and builds the program alone (preset release).
+# "setup.sh tools" takes the test tools and generates the German locale; the test command runs it while it builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mode=${1:-test}
+mode=${1:-}
 case "$mode" in
     run) purposes=" build checkout run shot " ;;
-    test) purposes=" build checkout run shot test " ;;
-    *) echo "setup.sh: run or test, not '$mode'" >&2; exit 2 ;;
+    tools) purposes=" test " ;;
+    *) echo "setup.sh: run or tools, not '$mode'" >&2; exit 2 ;;
 esac
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -25,18 +25,22 @@ while read -r package purpose _; do
 done < scripts/packages.txt
 if [ "${#missing[@]}" -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    as_root apt-get update -qq
+    # The lists are fetched once an hour at most: the test command installs its tools right after the run command.
+    if [ -z "$(find /var/lib/apt/lists -maxdepth 1 -name '*_Packages*' -mmin -60 2> /dev/null | head -n 1)" ]; then
+        as_root apt-get update -qq
+    fi
     # dpkg's unsafe-io skips the sync after each unpacked file; only a power cut while installing could matter.
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         -o Dpkg::Options::=--force-unsafe-io "${missing[@]}" > /dev/null
 fi
 
 # The number rules are checked under a German locale too, which a fresh machine has not generated.
-if [ "$mode" = test ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+if [ "$mode" = tools ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
     as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen > /dev/null
     as_root locale-gen > /dev/null
 fi
+[ "$mode" = run ] || exit 0
 
 cmake --preset release > build-configure.log 2>&1 || { cat build-configure.log; exit 1; }
 rm -f build-configure.log

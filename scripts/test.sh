@@ -2,30 +2,58 @@
 # Installs what is missing, builds Sumora and runs every test once: the program's own tests, the analysers, the rest
 # of the suite under the sanitizers and the fuzz targets, then the Debian package and its checks. Ends with a table
 # of each stage's duration.
+#
+# Two pairs of stages run side by side, each pair on the two cores: the test tools are installed (mostly waiting on
+# the network and the disk) while the sanitizer build compiles, and the analysers run while the sanitizer tests do
+# (the monkey, their longest, keeps one core for a minute). The window tests run alone: their clocks and first
+# frames are timed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+mkdir -p build
 
 stages=()
-status=0
-stage() { # stage NAME COMMAND...: runs it, notes its duration and whether it passed; a failure ends the run
+declare -A began=() pids=()
+record() { # record NAME SECONDS CODE: a failure waits for the stages still running beside it, then ends the run
+    local verdict=ok
+    [ "$3" -eq 0 ] || verdict="FAIL ($3)"
+    stages+=("$(printf '%-40s %5d s  %s' "$1" "$2" "$verdict")")
+    [ "$3" -eq 0 ] || { wait || true; summary; exit "$3"; }
+}
+stage() { # stage NAME COMMAND...: runs it, notes its duration and whether it passed
     local name=$1 start=$SECONDS code=0
     shift
     echo "== $name"
     "$@" || code=$?
-    local verdict=ok
-    [ "$code" -eq 0 ] || verdict="FAIL ($code)"
-    stages+=("$(printf '%-34s %5d s  %s' "$name" $((SECONDS - start)) "$verdict")")
-    [ "$code" -eq 0 ] || { status=$code; summary; exit "$status"; }
+    record "$name" $((SECONDS - start)) "$code"
+}
+begin() { # begin KEY NAME COMMAND...: starts a stage beside the next ones, its output kept in build/KEY.log
+    local key=$1 name=$2
+    shift 2
+    echo "== $name: begun beside the next stages (build/$key.log)"
+    began[$key]=$SECONDS
+    "$@" > "build/$key.log" 2>&1 &
+    pids[$key]=$!
+}
+finish() { # finish KEY NAME: waits for a stage begun earlier, shows its output and records it
+    local key=$1 name=$2 code=0
+    wait "${pids[$key]}" || code=$?
+    echo "== $name: its output"
+    cat "build/$key.log"
+    record "$name ∥" $((SECONDS - ${began[$key]})) "$code"
 }
 summary() {
     echo
-    echo "== test.sh stages"
+    echo "== test.sh stages (∥: ran beside the stages before it)"
     printf '%s\n' "${stages[@]}"
-    printf '%-34s %5d s\n' "total" "$SECONDS"
+    printf '%-40s %5d s\n' "total" "$SECONDS"
 }
 
-stage "set-up: packages, locale, program" bash scripts/setup.sh test
+stage "set-up: build packages, program" bash scripts/setup.sh run
 stage "packages.txt against debian/control" python3 scripts/check-packages.py
+begin tools "set-up: test tools, German locale" bash scripts/setup.sh tools
+stage "sanitizer build" bash -c 'cmake --preset asan > /dev/null && cmake --build --preset asan'
+finish tools "set-up: test tools, German locale"
+
 # Everything a test needs has been installed just now: a test that would skip for want of a tool fails here.
 export SUMORA_TESTS_NO_SKIP=1
 # Each test runs once: the Release program's own tests here (X server, printed sheets, package files), every other
@@ -33,8 +61,9 @@ export SUMORA_TESTS_NO_SKIP=1
 # The benchmarks are built too, so that they keep building; scripts/bench.sh runs them.
 stage "program's tests (preset program)" bash -c \
     'cmake --build --preset program && cmake --build --preset bench && ctest --preset program'
-stage "clang-format, clang-tidy, clazy" bash scripts/analyse.sh
-stage "sanitizers: the rest, and fuzz" bash scripts/sanitize.sh
+begin analysers "clang-format, clang-tidy, clazy" bash scripts/analyse.sh
+stage "sanitizer tests, then fuzz" bash scripts/sanitize.sh
+finish analysers "clang-format, clang-tidy, clazy"
 # The suite has just run: the package build inside this command skips it (a plain package build still runs it).
 stage "Debian package and its checks" env SUMORA_PACKAGE_NOCHECK=1 bash scripts/package-check.sh
 summary
