@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 mkdir -p build
 
 stages=()
-declare -A began=() pids=()
+declare -A pids=()
 record() { # record NAME SECONDS CODE: a failure waits for the stages still running beside it, then ends the run
     local verdict=ok
     [ "$3" -eq 0 ] || verdict="FAIL ($3)"
@@ -30,8 +30,12 @@ begin() { # begin KEY NAME COMMAND...: starts a stage beside the next ones, its 
     local key=$1 name=$2
     shift 2
     echo "== $name: begun beside the next stages (build/$key.log)"
-    began[$key]=$SECONDS
-    "$@" > "build/$key.log" 2>&1 &
+    (
+        start=$SECONDS code=0
+        "$@" || code=$?
+        echo $((SECONDS - start)) > "build/$key.seconds"
+        exit "$code"
+    ) > "build/$key.log" 2>&1 &
     pids[$key]=$!
 }
 finish() { # finish KEY NAME: waits for a stage begun earlier, shows its output and records it
@@ -39,11 +43,11 @@ finish() { # finish KEY NAME: waits for a stage begun earlier, shows its output 
     wait "${pids[$key]}" || code=$?
     echo "== $name: its output"
     cat "build/$key.log"
-    record "$name ∥" $((SECONDS - ${began[$key]})) "$code"
+    record "$name (beside)" "$(cat "build/$key.seconds" 2> /dev/null || echo 0)" "$code"
 }
 summary() {
     echo
-    echo "== test.sh stages (∥: ran beside the stages before it)"
+    echo "== test.sh stages (beside: ran while the stage before it did)"
     printf '%s\n' "${stages[@]}"
     printf '%-40s %5d s\n' "total" "$SECONDS"
 }
