@@ -54,8 +54,9 @@ summary() {
 
 stage "set-up: build packages, program" bash scripts/setup.sh run
 stage "packages.txt against debian/control" python3 scripts/check-packages.py
+stage "set-up: Clang and clazy" bash scripts/setup.sh sanitize
 begin tools "set-up: test tools, German locale" bash scripts/setup.sh tools
-stage "sanitizer build" bash -c 'cmake --preset asan > /dev/null && cmake --build --preset asan'
+stage "sanitizer build, clazy over src/" bash -c 'cmake --preset asan > /dev/null && cmake --build --preset asan'
 finish tools "set-up: test tools, German locale"
 
 # Everything a test needs has been installed just now: a test that would skip for want of a tool fails here.
@@ -65,9 +66,9 @@ export SUMORA_TESTS_NO_SKIP=1
 # The benchmarks are built too, so that they keep building; scripts/bench.sh runs them.
 stage "program's tests (preset program)" bash -c \
     'cmake --build --preset program && cmake --build --preset bench && ctest --preset program'
-begin analysers "clang-format, clang-tidy, clazy" bash scripts/analyse.sh
+begin analysers "clang-format, clang-tidy" bash scripts/analyse.sh
 stage "sanitizer tests, then fuzz" bash scripts/sanitize.sh
-finish analysers "clang-format, clang-tidy, clazy"
+finish analysers "clang-format, clang-tidy"
 # The suite has just run: the package build inside this command skips it (a plain package build still runs it).
 stage "Debian package and its checks" env SUMORA_PACKAGE_NOCHECK=1 bash scripts/package-check.sh
 summary

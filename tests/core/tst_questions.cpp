@@ -17,10 +17,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString plusSign(QChar(Operators::plus));
-const QString minusSign(QChar(Operators::minus));
-const QString timesSign(QChar(Operators::times));
-const QString divideSign(QChar(Operators::divide));
+const QString plusSign{QChar(Operators::plus)};
+const QString minusSign{QChar(Operators::minus)};
+const QString timesSign{QChar(Operators::times)};
+const QString divideSign{QChar(Operators::divide)};
 const QString allFour = plusSign + minusSign + timesSign + divideSign;
 
 // Hands out exactly the draws a test chose; running out means the generator drew more than it should.
