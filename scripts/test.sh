@@ -3,10 +3,9 @@
 # of the suite under the sanitizers and the fuzz targets, then the Debian package and its checks. Ends with a table
 # of each stage's duration.
 #
-# Two pairs of stages run side by side, each pair on the two cores: the test tools are installed (mostly waiting on
-# the network and the disk) while the sanitizer build compiles, and the analysers run while the sanitizer tests do
-# (the monkey, their longest, keeps one core for a minute). The window tests run alone: their clocks and first
-# frames are timed.
+# Two stages run beside the others. The test tools are installed (mostly waiting on the network and the disk) while
+# the sanitizer build compiles. The analysers, at the lowest priority, take whatever the later stages leave of the two
+# cores: the window tests wait on their X servers, the monkey keeps one core for a minute, lintian one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p build
@@ -47,7 +46,7 @@ finish() { # finish KEY NAME: waits for a stage begun earlier, shows its output 
 }
 summary() {
     echo
-    echo "== test.sh stages (beside: ran while the stage before it did)"
+    echo "== test.sh stages (beside: ran while the stages before it did)"
     printf '%s\n' "${stages[@]}"
     printf '%-40s %5d s\n' "total" "$SECONDS"
 }
@@ -58,6 +57,7 @@ stage "set-up: Clang and clazy" bash scripts/setup.sh sanitize
 begin tools "set-up: test tools, German locale" bash scripts/setup.sh tools
 stage "sanitizer build, clazy over src/" bash -c 'cmake --preset asan > /dev/null && cmake --build --preset asan'
 finish tools "set-up: test tools, German locale"
+begin analysers "clang-format, clang-tidy" nice -n 19 bash scripts/analyse.sh
 
 # Everything a test needs has been installed just now: a test that would skip for want of a tool fails here.
 export SUMORA_TESTS_NO_SKIP=1
@@ -66,9 +66,8 @@ export SUMORA_TESTS_NO_SKIP=1
 # The benchmarks are built too, so that they keep building; scripts/bench.sh runs them.
 stage "program's tests (preset program)" bash -c \
     'cmake --build --preset program && cmake --build --preset bench && ctest --preset program'
-begin analysers "clang-format, clang-tidy" bash scripts/analyse.sh
 stage "sanitizer tests, then fuzz" bash scripts/sanitize.sh
-finish analysers "clang-format, clang-tidy"
 # The suite has just run: the package build inside this command skips it (a plain package build still runs it).
 stage "Debian package and its checks" env SUMORA_PACKAGE_NOCHECK=1 bash scripts/package-check.sh
+finish analysers "clang-format, clang-tidy"
 summary
