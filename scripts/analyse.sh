@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# The field's analysers over the code, each with zero findings: clang-format (whole tree) and clang-tidy over src/
-# with the Release build's compile commands. Needs build/ from scripts/setup.sh. clazy (level 1) checks src/ inside
-# the sanitizer build (preset asan), where a finding fails the build.
+# The field's analysers over the code, each with zero findings: clang-format (whole tree) and clang-tidy over src/,
+# file by file, with the compile commands of a Release tree that compiles no batches (build/tidy/, configured only).
+# clazy (level 1) checks src/ inside the sanitizer build (preset asan), where a finding fails the build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-[ -f build/compile_commands.json ] || { echo "build/compile_commands.json is missing: run scripts/setup.sh" >&2; exit 1; }
+cmake --preset release -B build/tidy -DSUMORA_UNITY=OFF -DSUMORA_BUILD_TESTS=OFF -DSUMORA_BUILD_BENCH=OFF \
+    > build/tidy-configure.log 2>&1 || { cat build/tidy-configure.log; exit 1; }
 status=0
 
 mapfile -t code < <(git ls-files '*.cpp' '*.h')
@@ -18,7 +19,7 @@ else
 fi
 
 mapfile -t sources < <(git ls-files 'src/*.cpp' | sed "s|^|$PWD/|")
-if run-clang-tidy-14 -quiet -j 2 -p build "${sources[@]}" > build/clang-tidy.log 2>&1 &&
+if run-clang-tidy-14 -quiet -j 2 -p build/tidy "${sources[@]}" > build/clang-tidy.log 2>&1 &&
     ! grep -qE '(warning|error):' build/clang-tidy.log; then
     echo "clang-tidy: ${#sources[@]} files, no findings"
 else

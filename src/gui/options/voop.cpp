@@ -22,9 +22,9 @@
 
 namespace {
 
-// Client area in twips.
-constexpr double clientWidth = 4530;
-constexpr double clientHeight = 1320;
+// The dialog's client area in twips.
+constexpr double dialogClientWidth = 4530;
+constexpr double dialogClientHeight = 1320;
 
 void setBackground(QWidget *widget, const QColor &color)
 {
@@ -119,7 +119,7 @@ void VoOp::createDesign()
     setObjectName(QStringLiteral("VoOp"));
     setWindowTitle(QStringLiteral("设置选项"));
     setFont(DesignFont::song(9, false));
-    setFixedSize(pixels(clientWidth), pixels(clientHeight));
+    setFixedSize(pixels(dialogClientWidth), pixels(dialogClientHeight));
 
     const auto place = [this](QWidget *widget, const Place &at) {
         widget->setObjectName(QLatin1String(at.name));
