@@ -9,7 +9,7 @@ import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-PURPOSES = {"build", "checkout", "run", "shot", "sanitize", "test"}
+PURPOSES = {"build", "checkout", "run", "shot", "analyse", "test"}
 
 
 def listed():

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing for running or for testing Sumora.
 # "setup.sh run" takes what building and running need, then configures and builds the program alone (preset release).
-# "setup.sh sanitize" takes the sanitizer build's compiler and clazy; "setup.sh tools" takes the other test tools and
+# "setup.sh analyse" takes Clang, clazy, clang-tidy and clang-format; "setup.sh tools" takes the other test tools and
 # generates the German locale (the test command runs it while the sanitizer build compiles).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-}
 case "$mode" in
     run) purposes=" build checkout run shot " ;;
-    sanitize) purposes=" sanitize " ;;
+    analyse) purposes=" analyse " ;;
     tools) purposes=" test " ;;
-    *) echo "setup.sh: run, sanitize or tools, not '$mode'" >&2; exit 2 ;;
+    *) echo "setup.sh: run, analyse or tools, not '$mode'" >&2; exit 2 ;;
 esac
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

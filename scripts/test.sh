@@ -4,8 +4,9 @@
 # of each stage's duration.
 #
 # Two stages run beside the others. The test tools are installed (mostly waiting on the network and the disk) while
-# the sanitizer build compiles. The analysers, at the lowest priority, take whatever the later stages leave of the two
-# cores: the window tests wait on their X servers, the monkey keeps one core for a minute, lintian one.
+# the sanitizer build compiles. The analysers, at the lowest priority, take whatever the other stages leave of the two
+# cores: the build's waits and its end while the installation goes on, the window tests' waits on their X servers,
+# the monkey's minute on one core, lintian's on one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p build
@@ -53,19 +54,18 @@ summary() {
 
 stage "set-up: build packages, program" bash scripts/setup.sh run
 stage "packages.txt against debian/control" python3 scripts/check-packages.py
-stage "set-up: Clang and clazy" bash scripts/setup.sh sanitize
+stage "set-up: Clang, clazy, clang-tidy" bash scripts/setup.sh analyse
+begin analysers "clang-format, clang-tidy" nice -n 19 bash scripts/analyse.sh
 begin tools "set-up: test tools, German locale" bash scripts/setup.sh tools
+# The benchmarks are built here too, so that they keep building; scripts/bench.sh builds and runs them in Release.
 stage "sanitizer build, clazy over src/" bash -c 'cmake --preset asan > /dev/null && cmake --build --preset asan'
 finish tools "set-up: test tools, German locale"
-begin analysers "clang-format, clang-tidy" nice -n 19 bash scripts/analyse.sh
 
 # Everything a test needs has been installed just now: a test that would skip for want of a tool fails here.
 export SUMORA_TESTS_NO_SKIP=1
 # Each test runs once: the Release program's own tests here (X server, printed sheets, package files), every other
 # test under the sanitizers below; a plain Release build with all of them is the release preset.
-# The benchmarks are built too, so that they keep building; scripts/bench.sh runs them.
-stage "program's tests (preset program)" bash -c \
-    'cmake --build --preset program && cmake --build --preset bench && ctest --preset program'
+stage "program's tests (preset program)" bash -c 'cmake --build --preset program && ctest --preset program'
 stage "sanitizer tests, then fuzz" bash scripts/sanitize.sh
 # The suite has just run: the package build inside this command skips it (a plain package build still runs it).
 stage "Debian package and its checks" env SUMORA_PACKAGE_NOCHECK=1 bash scripts/package-check.sh
