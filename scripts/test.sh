@@ -5,8 +5,7 @@
 #
 # Two stages run beside the others. The test tools are installed (mostly waiting on the network and the disk) while
 # the sanitizer build compiles. The analysers, at the lowest priority, take whatever the other stages leave of the two
-# cores: the build's waits and its end while the installation goes on, the window tests' waits on their X servers,
-# the monkey's minute on one core, lintian's on one.
+# cores: the window tests' waits on their X servers, the monkey's minute on one core, lintian's on one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p build
@@ -55,11 +54,12 @@ summary() {
 stage "set-up: build packages, program" bash scripts/setup.sh run
 stage "packages.txt against debian/control" python3 scripts/check-packages.py
 stage "set-up: Clang, clazy, clang-tidy" bash scripts/setup.sh analyse
-begin analysers "clang-format, clang-tidy" nice -n 19 bash scripts/analyse.sh
 begin tools "set-up: test tools, German locale" bash scripts/setup.sh tools
 # The benchmarks are built here too, so that they keep building; scripts/bench.sh builds and runs them in Release.
 stage "sanitizer build, clazy over src/" bash -c 'cmake --preset asan > /dev/null && cmake --build --preset asan'
 finish tools "set-up: test tools, German locale"
+# Not sooner: beside the sanitizer build, even at the lowest priority, they slowed it more than they gained.
+begin analysers "clang-format, clang-tidy" nice -n 19 bash scripts/analyse.sh
 
 # Everything a test needs has been installed just now: a test that would skip for want of a tool fails here.
 export SUMORA_TESTS_NO_SKIP=1
