@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the sanitizer preset (build-asan/: Clang with ASan, LSan and UBSan; clazy checks src/ on the way) and runs the test suite there except the program's own
-# tests (X server, printed sheets, package files: the program preset's), then the libFuzzer targets' short runs
-# (scripts/fuzz.sh).
+# Builds the sanitizer preset (build-asan/: Clang with ASan, LSan and UBSan; clazy checks src/ on the way) and runs
+# the test suite there except the program's own tests (X server, printed sheets, package files: the program
+# preset's), then the libFuzzer targets' short runs (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
