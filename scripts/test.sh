@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Sumora and runs every test once: the program's own tests, the analysers, the rest
-# of the suite under the sanitizers and the fuzz targets, then the Debian package and its checks. Ends with a table
+# of the suite under the sanitizers and the fuzz targets, and the Debian package with its checks. Ends with a table
 # of each stage's duration.
 #
-# Two stages run beside the others. The test tools are installed (mostly waiting on the network and the disk) while
-# the sanitizer build compiles. The analysers, at the lowest priority, take whatever the other stages leave of the two
-# cores: the window tests' waits on their X servers, the monkey's minute on one core, lintian's on one.
+# Three stages run beside the others. The test tools are installed (mostly waiting on the network and the disk) while
+# the sanitizer build compiles. The package is built and checked beside the sanitizer tests, whose monkey keeps one
+# core for a minute. The analysers, at the lowest priority, take whatever the other stages leave of the two cores: the
+# window tests' waits on their X servers, lintian's on one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p build
@@ -66,8 +67,9 @@ export SUMORA_TESTS_NO_SKIP=1
 # Each test runs once: the Release program's own tests here (X server, printed sheets, package files), every other
 # test under the sanitizers below; a plain Release build with all of them is the release preset.
 stage "program's tests (preset program)" bash -c 'cmake --build --preset program && ctest --preset program'
-stage "sanitizer tests, then fuzz" bash scripts/sanitize.sh
 # The suite has just run: the package build inside this command skips it (a plain package build still runs it).
-stage "Debian package and its checks" env SUMORA_PACKAGE_NOCHECK=1 bash scripts/package-check.sh
+begin package "Debian package and its checks" env SUMORA_PACKAGE_NOCHECK=1 bash scripts/package-check.sh
+stage "sanitizer tests, then fuzz" bash scripts/sanitize.sh
+finish package "Debian package and its checks"
 finish analysers "clang-format, clang-tidy"
 summary
