@@ -15,6 +15,7 @@
 #     factors 2 and 1.5). A label that clips its text loses part of a glyph (a digit is 8 px wide at 96 dpi) and
 #     falls short of that. The ink is measured inside the box, as a label never paints outside it.
 import os
+import re
 import sys
 
 import xharness as x
@@ -150,11 +151,14 @@ def main():
             + (f"; {len(clashes)} pairs overlap: {'; '.join(clashes[:3])}" if clashes else ""))
 
     ref_controls = [k for k in reference["controls"] if k["role"] != "filler"]
-    same_names = [k["name"] for k in ref_controls] == [k["name"] for k in controls]
+    # The clock stops at the hand-in, whose second depends on the machine's speed: its reading is left out.
+    names = [[re.sub(r"^\d\d:\d\d$", "clock", k["name"]) for k in run] for run in (ref_controls, controls)]
+    same_names = names[0] == names[1]
     moved = [(k["name"], r["rect"], k["rect"]) for r, k in zip(ref_controls, controls)
              if max(abs(p - q) for p, q in zip(r["rect"], k["rect"])) > 1]
     c.check(same_names and not moved, f"all {len(controls)} controls keep their 96-dpi places and sizes within 1 px"
-            + (f"; moved: {moved[:4]}" if moved else ""))
+            + (f"; moved: {moved[:4]}" if moved else "")
+            + ("" if same_names else f"; names differ: {[p for p in zip(*names) if p[0] != p[1]][:4]}"))
 
     def device_box(rect, scale):
         rx, ry, rw, rh = rect
