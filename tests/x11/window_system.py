@@ -1,5 +1,4 @@
 # The practice window and the options dialog as window manager and screen see them: place, hints, keys, pixels.
-import math
 import re
 import sys
 import time
@@ -125,18 +124,6 @@ def clock_label(window):
     return nodes[names.index("倒计时:") + 1]
 
 
-def seconds_left(clock_text):
-    minutes, seconds = clock_text.split(":")
-    return int(minutes) * 60 + int(seconds)
-
-
-def clock_since(clock_text, moment):
-    """Whether a clock that was at 01:05 at the moment (time.monotonic()) can read clock_text now: it lost at most
-    the whole seconds passed since, however slowly this machine answers."""
-    left = seconds_left(clock_text)
-    return 65 - math.ceil(time.monotonic() - moment) <= left <= 65
-
-
 def check_keys(c, program, window, app_window):
     atspi = x.pyatspi()
     first = questions(app_window)
@@ -144,7 +131,7 @@ def check_keys(c, program, window, app_window):
     c.check(len(first) == 20, f"{len(first)} questions showing, first {first[:4]}")
     c.check(score.name == "00", f"score before hand-in: {score.name!r}")
     start = clock.name
-    c.check(clock_since(start, program.started), f"clock at start: {start!r}")
+    c.check(x.clock_since(start, program.started), f"clock at start: {start!r}")
     # Let the clock tick once, so that a restart can be told from a clock that stood still.
     ticked = x.wait_until(lambda: clock.name != start, 3)
     c.check(ticked, f"clock ticks: {clock.name!r}")
@@ -168,7 +155,7 @@ def check_keys(c, program, window, app_window):
     # The hand-in stopped the clock: one that moves again and reads 01:05 less the seconds since Alt+D has restarted,
     # however slowly this machine answers.
     runs = x.wait_until(lambda: clock_label(app_window).name != clock_now, 3)
-    c.check(clock_since(clock_now, renewing) and runs and seconds_left(stopped_at) < 65,
+    c.check(x.clock_since(clock_now, renewing) and runs and x.seconds_left(stopped_at) < 65,
             f"clock restarts: {stopped_at!r} before, {clock_now!r} after, then {clock_label(app_window).name!r}")
     c.check(score_label(app_window).name == "00", f"score after Alt+D: {score_label(app_window).name!r}")
     boxes = [row["box"] for row in x.sheet_rows(app_window)]

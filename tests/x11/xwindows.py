@@ -1,10 +1,23 @@
 # The X side of the X tests: starting Sumora, its windows as the window manager and the X server see them.
+import math
 import os
 import re
 import subprocess
 import time
 
 from xbase import TITLE_PATTERN, run, wait_until
+
+
+def seconds_left(clock_text):
+    minutes, seconds = clock_text.split(":")
+    return int(minutes) * 60 + int(seconds)
+
+
+def clock_since(clock_text, moment):
+    """Whether a clock that was at 01:05 at the moment (time.monotonic()) can read clock_text now: it lost at most
+    the whole seconds passed since, however slowly this machine answers."""
+    left = seconds_left(clock_text)
+    return 65 - math.ceil(time.monotonic() - moment) <= left <= 65
 
 
 def require_window_manager(checks):
