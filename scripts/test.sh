@@ -58,9 +58,10 @@ stage "set-up: Clang, clazy, clang-tidy" bash scripts/setup.sh analyse
 begin tools "set-up: test tools, German locale" bash scripts/setup.sh tools
 # The benchmarks are built here too, so that they keep building; scripts/bench.sh builds and runs them in Release.
 stage "sanitizer build, clazy over src/" bash -c 'cmake --preset asan > /dev/null && cmake --build --preset asan'
-finish tools "set-up: test tools, German locale"
-# Not sooner: beside the sanitizer build, even at the lowest priority, they slowed it more than they gained.
+# The analysers need no test tool: they start while the installation may still run. Not sooner: beside the
+# sanitizer build, even at the lowest priority, they slowed it more than they gained.
 begin analysers "clang-format, clang-tidy" nice -n 19 bash scripts/analyse.sh
+finish tools "set-up: test tools, German locale"
 
 # Everything a test needs has been installed just now: a test that would skip for want of a tool fails here.
 export SUMORA_TESTS_NO_SKIP=1
