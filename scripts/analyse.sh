@@ -26,6 +26,16 @@ else
     status=1
 fi
 
+# tidy LOG WHAT CLANG-TIDY-ARGUMENTS...: no finding, or the findings and WHAT, and a failure.
+tidy() {
+    local log=$1 what=$2
+    shift 2
+    run-clang-tidy-14 -quiet -j 2 "$@" > "$log" 2>&1 && ! grep -qE '(warning|error):' "$log" && return 0
+    grep -E '(warning|error):' "$log" || tail -n 20 "$log"
+    echo "clang-tidy: findings above ($what)"
+    return 1
+}
+
 mapfile -t sources < <(git ls-files 'src/*.cpp' | sed "s|^|$PWD/|")
 units=$(python3 scripts/tidy-units.py build/tidy "${sources[@]}") || status=1
 mapfile -t units <<< "$units"
@@ -34,27 +44,23 @@ mapfile -t units <<< "$units"
 if git grep -nE '#include.*\.(c|cc|cpp|cxx)"' -- src; then
     echo "clang-tidy: the includes above name sources, not headers"
     status=1
-elif run-clang-tidy-14 -quiet -j 2 -checks=-bugprone-suspicious-include -p build/tidy "${units[@]}" \
-        > build/clang-tidy.log 2>&1 && ! grep -qE '(warning|error):' build/clang-tidy.log; then
+elif tidy build/clang-tidy.log "checks in .clang-tidy" -checks=-bugprone-suspicious-include -p build/tidy "${units[@]}"
+then
     echo "clang-tidy: ${#sources[@]} sources in ${#units[@]} batches, no findings"
 else
-    grep -E '(warning|error):' build/clang-tidy.log || tail -n 20 build/clang-tidy.log
-    echo "clang-tidy: findings above (checks in .clang-tidy)"
     status=1
 fi
 
 # Two checks look at the main file alone, which in a batch is the batch: the sources that hold a using-declaration
 # or a namespace alias are read on their own for them.
 mainfile=misc-unused-using-decls,misc-unused-alias-decls
-mapfile -t aliasing < <(git grep -lE '\busing\s+(typename\s+)?(::)?\w+::|\bnamespace\s+\w+\s*=' -- 'src/*.cpp' | sed "s|^|$PWD/|")
-if [ "${#aliasing[@]}" -ne 0 ] &&
-    ! { run-clang-tidy-14 -quiet -j 2 -checks="-*,$mainfile" -p build/tidy-sources "${aliasing[@]}" \
-        > build/clang-tidy-mainfile.log 2>&1 && ! grep -qE '(warning|error):' build/clang-tidy-mainfile.log; }; then
-    grep -E '(warning|error):' build/clang-tidy-mainfile.log || tail -n 20 build/clang-tidy-mainfile.log
-    echo "clang-tidy: findings above ($mainfile)"
-    status=1
-else
+mapfile -t aliasing < <(git grep -lE '\busing\s+(typename\s+)?(::)?\w+::|\bnamespace\s+\w+\s*=' -- 'src/*.cpp' |
+    sed "s|^|$PWD/|")
+if [ "${#aliasing[@]}" -eq 0 ] ||
+    tidy build/clang-tidy-mainfile.log "$mainfile" -checks="-*,$mainfile" -p build/tidy-sources "${aliasing[@]}"; then
     echo "clang-tidy: ${#aliasing[@]} sources with using-declarations or aliases on their own, no findings"
+else
+    status=1
 fi
 
 exit "$status"
