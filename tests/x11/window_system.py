@@ -112,16 +112,11 @@ def questions(window):
 
 
 def score_label(window):
-    # The score is the label right after its caption "得分：".
-    nodes = x.children(window)
-    names = [n.name for n in nodes]
-    return nodes[names.index("得分：") + 1]
+    return x.label_after(window, "得分：")
 
 
 def clock_label(window):
-    nodes = x.children(window)
-    names = [n.name for n in nodes]
-    return nodes[names.index("倒计时:") + 1]
+    return x.label_after(window, "倒计时:")
 
 
 def check_keys(c, program, window, app_window):
