@@ -16,7 +16,7 @@ declare -A pids=()
 record() { # record NAME SECONDS CODE: a failure waits for the stages still running beside it, then ends the run
     local verdict=ok
     [ "$3" -eq 0 ] || verdict="FAIL ($3)"
-    stages+=("$(printf '%-40s %5d s  %s' "$1" "$2" "$verdict")")
+    stages+=("$(printf '%-44s %5d s  %s' "$1" "$2" "$verdict")")
     [ "$3" -eq 0 ] || { wait || true; summary; exit "$3"; }
 }
 stage() { # stage NAME COMMAND...: runs it, notes its duration and whether it passed
@@ -49,7 +49,7 @@ summary() {
     echo
     echo "== test.sh stages (beside: ran while the stages before it did)"
     printf '%s\n' "${stages[@]}"
-    printf '%-40s %5d s\n' "total" "$SECONDS"
+    printf '%-44s %5d s\n' "total" "$SECONDS"
 }
 
 stage "set-up: build packages, program" bash scripts/setup.sh run
