@@ -2,13 +2,18 @@
 #include "app/commandlinemode.h"
 
 #include "app/commandline.h"
+#include "messages/printmessages.h"
+#include "print/outputfile.h"
 #include "print/printjob.h"
 #include "print/sheetpdf.h"
 #include "shared/runtimeerror.h"
 #include "sheet/errortexts.h"
 
+#include <QBuffer>
+#include <QFont>
 #include <QGuiApplication>
 #include <QRandomGenerator>
+#include <QRawFont>
 #include <QStringList>
 
 #include <cstdio>
@@ -35,6 +40,19 @@ void criticalOnly(QtMsgType type, const QMessageLogContext &context, const QStri
         qtMessages(type, context, message);
 }
 
+// The sheets' face, and the Debian package that has it. Without it Qt would take a whole other face, and draw the
+// characters that one lacks as boxes.
+constexpr QStringView designFamily = u"AR PL UMing CN";
+constexpr QStringView designPackage = u"fonts-arphic-uming";
+
+// Whether the face that fontconfig gives for the sheets' family is that family: what is drawn, not what is asked.
+bool designFaceFound()
+{
+    QFont font(designFamily.toString());
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return QRawFont::fromFont(font).familyName() == designFamily;
+}
+
 int print(const CommandLine::PrintRequest &request, char *program)
 {
     // The offscreen platform draws and finds fonts through fontconfig as any other, and needs no display.
@@ -43,21 +61,38 @@ int print(const CommandLine::PrintRequest &request, char *program)
     int argc = 1; // Qt's own options are the window's
     char *argv[] = {program, nullptr};
     const QGuiApplication app(argc, argv);
+    if (!designFaceFound()) {
+        refuse(PrintMessages::missingFont(designFamily.toString(), designPackage.toString()));
+        return 1;
+    }
 
+    const OutputFile output(request.file);
     PrintJob job;
     job.plan = request.plan;
     // A new set at every run unless asked for one again; the seed is printed on every page.
     job.seed = request.seed ? *request.seed : QRandomGenerator::system()->generate();
     job.sheets = request.sheets;
     job.answers = request.answers;
-    job.reprint = CommandLine::reprintCommand(request, job.seed);
+    // The same set again goes to standard output too: /dev/fd/63 of a process substitution will be another.
+    CommandLine::PrintRequest again = request;
+    if (output.isStream())
+        again.file = QStringLiteral("-");
+    job.reprint = CommandLine::reprintCommand(again, job.seed);
+    // The whole file is drawn first (about 1 KB a page), so that nothing is written when drawing fails.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     try {
-        if (const std::optional<QString> failure = SheetPdf::save(request.file, job)) {
-            refuse(*failure);
+        if (!SheetPdf::write(&buffer, job)) {
+            refuse(PrintMessages::notDrawn());
             return 1;
         }
     } catch (const RuntimeError &error) {
         refuse(ErrorTexts::runtime(error));
+        return 1;
+    }
+    if (const std::optional<QString> failure = output.write(pdf)) {
+        refuse(*failure);
         return 1;
     }
     return 0;

@@ -6,15 +6,12 @@
 #include "sheet/sheetseries.h"
 #include "sheet/sheettime.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <array>
 #include <cmath>
@@ -218,25 +215,4 @@ bool SheetPdf::write(QIODevice *device, const PrintJob &job)
     // on the pages it would cost a third of their size in letters of the face.
     writer.setCreator(job.reprint);
     return SetPainter(&writer, job).drawSet();
-}
-
-std::optional<QString> SheetPdf::save(const QString &path, const PrintJob &job)
-{
-    const QString shown = QDir::toNativeSeparators(path);
-    const QFileInfo info(path);
-    if (info.isDir())
-        return QStringLiteral("“%1”是一个文件夹，不能写成文件。").arg(shown);
-    if (!info.absoluteDir().exists())
-        return QStringLiteral("无法写入“%1”：文件夹“%2”不存在。")
-                .arg(shown, QDir::toNativeSeparators(info.absolutePath()));
-    if (!QFileInfo(info.absolutePath()).isWritable())
-        return QStringLiteral("无法写入“%1”：没有在文件夹“%2”里写文件的权限。")
-                .arg(shown, QDir::toNativeSeparators(info.absolutePath()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("无法写入“%1”：%2").arg(shown, file.errorString());
-    // Without commit() the temporary file goes away with the QSaveFile, and the name keeps what it had.
-    if (!write(&file, job) || !file.commit())
-        return QStringLiteral("无法写入“%1”：%2").arg(shown, file.errorString());
-    return std::nullopt;
 }

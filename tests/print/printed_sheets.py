@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """The printed sheets read back from the real file with poppler: page size and fonts, the generator's rules, answers
-that match, a seed that makes the same set again, and refusals that leave an existing file and no temporary one.
+that match, a seed that makes the same set again; standard output, pipes, devices and links written as a shell's
+redirection would; refusals that leave every file as it was and no temporary one.
 
 printed_sheets.py PROGRAM"""
 import os
 import re
+import stat
 import subprocess
 import sys
 import tempfile
+import threading
 
 PROGRAM = sys.argv[1]
 # No display of any kind, or one that is not there: printing needs none.
@@ -22,9 +25,28 @@ def check(ok, what):
         failures.append(what)
 
 
-def run(*args, display=None):
-    env = dict(ENV, DISPLAY=display) if display else ENV
-    return subprocess.run([PROGRAM, *args], env=env, capture_output=True, text=True, timeout=120)
+def run(*args, display=None, fonts=None, user=None, stdout=subprocess.PIPE, pass_fds=()):
+    """The program's run; a PDF on its standard output is kept byte for byte in the text (surrogateescape)."""
+    env = dict(ENV, DISPLAY=display) if display else dict(ENV)
+    if fonts:
+        env["FONTCONFIG_FILE"] = fonts
+    return subprocess.run([PROGRAM, *args], env=env, stdout=stdout, stderr=subprocess.PIPE, text=True,
+                          errors="surrogateescape", timeout=120, user=user, pass_fds=pass_fds)
+
+
+def whole(data):
+    """Whether data (text from run() or bytes) is a whole PDF."""
+    data = data.encode(errors="surrogateescape") if isinstance(data, str) else data
+    return data.startswith(b"%PDF-") and data.rstrip().endswith(b"%%EOF")
+
+
+def contents(folder):
+    """Each entry of folder with what it holds, where it points, or its kind."""
+    def content(path):
+        if os.path.islink(path):
+            return os.readlink(path)
+        return open(path, "rb").read() if os.path.isfile(path) else stat.S_IFMT(os.lstat(path).st_mode)
+    return {name: content(os.path.join(folder, name)) for name in os.listdir(folder)}
 
 
 def tool(*args):
@@ -77,21 +99,79 @@ with tempfile.TemporaryDirectory() as folder:
     run(*args, "--no-answers")
     check("答案" not in read(pdf)[0] and "Pages:           3\n" in tool("pdfinfo", pdf), "--no-answers")
 
-    # A refused run leaves the file as it was and nothing beside it.
+    # Standard output and the process's own open files are written to as they are, whatever they are: a pipe, a
+    # file the shell opened (not replaced), a process substitution. One sheet fits in a pipe's 64 KiB.
+    one = ["--sheets", "1", "--seed", "7"]
+    piped = run("--pdf", "-", *one)
+    check(piped.returncode == 0 and whole(piped.stdout), f"--pdf - into a pipe: {piped.returncode} {piped.stderr}")
+    with open(os.path.join(folder, "out.pdf"), "wb") as out:
+        redirected = run("--pdf", "/dev/stdout", *one, stdout=out)
+        check(redirected.returncode == 0 and os.stat(out.name).st_ino == os.fstat(out.fileno()).st_ino
+              and whole(open(out.name, "rb").read()), f"/dev/stdout into a file: {redirected.stderr}")
+    reader, writer = os.pipe()
+    substituted = run("--pdf", f"/dev/fd/{writer}", *one, pass_fds=(writer,))
+    os.close(writer)
+    with os.fdopen(reader, "rb") as pipe:
+        check(substituted.returncode == 0 and whole(pipe.read()), f"/dev/fd/N: {substituted.stderr}")
+    # A named pipe (and as root a device) is written to and stays what it was.
+    fifo = os.path.join(folder, "fifo")
+    os.mkfifo(fifo)
+    read = []
+    threading.Thread(target=lambda: read.append(open(fifo, "rb").read()), daemon=True).start()
+    check(run("--pdf", fifo, *one).returncode == 0 and read and whole(read[0]) and stat.S_ISFIFO(os.lstat(fifo).st_mode),
+          "a named pipe is read whole and stays a pipe")
+    if os.geteuid() == 0:
+        os.mknod(os.path.join(folder, "null"), 0o666 | stat.S_IFCHR, os.makedev(1, 3))
+        check(run("--pdf", os.path.join(folder, "null"), *one).returncode == 0
+              and stat.S_ISCHR(os.lstat(os.path.join(folder, "null")).st_mode), "a device stays a device")
+    # A link's file is replaced and the link kept; so are the owner, group and mode of a replaced file.
+    os.symlink("sheets.pdf", os.path.join(folder, "link.pdf"))
+    os.chmod(pdf, 0o640)
+    if os.geteuid() == 0:
+        os.chown(pdf, 1234, 5678)
+    before = os.stat(pdf)
+    linked = run("--pdf", os.path.join(folder, "link.pdf"), *one)
+    after = os.stat(pdf)
+    check(linked.returncode == 0 and os.readlink(os.path.join(folder, "link.pdf")) == "sheets.pdf" and whole(
+        open(pdf, "rb").read()) and after.st_ino != before.st_ino and (after.st_uid, after.st_gid, after.st_mode)
+          == (before.st_uid, before.st_gid, before.st_mode), f"link, owner and mode kept: {linked.stderr}")
+
+    # A refused run leaves every file as it was and nothing beside them.
     with open(pdf, "wb") as f:
         f.write(b"kept")
-    before = sorted(os.listdir(folder))
-    refusals = [(2, "--pdf", pdf, "--sheets", "0"), (2, "--pdf", pdf, "--colour"), (2, "--pdf", pdf, "--digits", "abc,1"),
-                (2, "--pdf", pdf, "--time", "40000"), (1, "--pdf", os.path.join(folder, "missing", "a.pdf")),
-                (1, "--pdf", folder)]
-    if os.geteuid() != 0:  # root may write anywhere
+    for name, mode in (("readonly.pdf", 0o444), ("shared.pdf", 0o666)):
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(b"kept")
+        os.chmod(f.name, mode)
+    os.symlink("loop2", os.path.join(folder, "loop1"))
+    os.symlink("loop1", os.path.join(folder, "loop2"))
+    without_uming = tempfile.TemporaryDirectory()
+    fonts = os.path.join(without_uming.name, "fonts.conf")
+    with open(fonts, "w") as f:
+        f.write(f"<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir>"
+                f"<cachedir>{without_uming.name}</cachedir></fontconfig>")
+    before = contents(folder)
+    refusals = [(2, "", "--pdf", pdf, "--sheets", "0"), (2, "", "--pdf", pdf, "--colour"),
+                (2, "", "--pdf", pdf, "--digits", "abc,1"), (2, "", "--pdf", pdf, "--time", "40000"),
+                (1, "missing”不存在", "--pdf", os.path.join(folder, "missing", "a.pdf")),
+                (1, "是一个文件夹", "--pdf", folder),
+                (1, "sheets.pdf”不是文件夹", "--pdf", os.path.join(pdf, "x.pdf")),
+                (1, "missing/new\\nline.pdf”", "--pdf", os.path.join(folder, "missing", "new\nline.pdf")),
+                (1, "圈", "--pdf", os.path.join(folder, "loop1")),
+                (1, "只读", "--pdf", os.path.join(folder, "readonly.pdf")),
+                (1, "“AR PL UMing CN”", {"fonts": fonts}, "--pdf", pdf)]
+    if os.geteuid() == 0:  # root may write anywhere, but another user may not take root's file
+        os.chmod(folder, 0o777)
+        refusals.append((1, "另一个用户", {"user": 65534}, "--pdf", os.path.join(folder, "shared.pdf")))
+    else:
         os.chmod(folder, 0o555)
-        refusals.append((1, "--pdf", pdf))
-    for status, *arguments in refusals:
-        refused = run(*arguments)
-        check(refused.returncode == status and refused.stderr.startswith("sumora: ")
+        refusals.append((1, "没有权限", "--pdf", pdf))
+    for status, says, *arguments in refusals:
+        options = arguments.pop(0) if isinstance(arguments[0], dict) else {}
+        refused = run(*arguments, **options)
+        check(refused.returncode == status and refused.stderr.startswith("sumora: ") and says in refused.stderr
               and refused.stderr.count("\n") == 1, f"{arguments}: {refused.returncode} {refused.stderr!r}")
-        check(open(pdf, "rb").read() == b"kept" and sorted(os.listdir(folder)) == before, f"{arguments} kept all")
+        check(contents(folder) == before, f"{arguments} kept all")
     os.chmod(folder, 0o755)
 
 for option, says in (("--help", "--pdf"), ("--version", "sumora ")):
