@@ -1,8 +1,18 @@
-// Whether the window can be shown at all: a display that the platform Qt will pick can be reached.
+// Whether the window can be shown at all: a display that the platform Qt will pick can be reached, and Qt can load
+// that platform's plugin.
 #include "app/displaycheck.h"
 
-#include <QByteArray>
+#include "messages/printmessages.h"
 
+#include <QByteArray>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLibrary>
+#include <QLibraryInfo>
+#include <QPluginLoader>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -62,6 +72,43 @@ bool waylandReachable()
 #endif
 }
 
+// Whether a plugin's metadata names platform among its keys, which Qt compares without case.
+bool servesPlatform(const QJsonObject &metaData, const QString &platform)
+{
+    const QJsonArray keys = metaData.value(QLatin1String("MetaData")).toObject().value(QLatin1String("Keys")).toArray();
+    return std::any_of(keys.begin(), keys.end(), [&](const QJsonValue &key) {
+        return key.toString().compare(platform, Qt::CaseInsensitive) == 0;
+    });
+}
+
+// Whether Qt will find a plugin for platform, as it finds one (by the keys in its metadata, whatever the file's
+// name), and can load it with the libraries it needs.
+bool pluginLoads(const QByteArray &platform, const QStringList &folders)
+{
+    const QString name = QString::fromLatin1(platform);
+    const QList<QStaticPlugin> builtIn = QPluginLoader::staticPlugins();
+    if (std::any_of(builtIn.begin(), builtIn.end(),
+                    [&](const QStaticPlugin &plugin) { return servesPlatform(plugin.metaData(), name); }))
+        return true;
+    for (const QString &folder : folders) {
+        const QDir dir(folder);
+        for (const QString &file : dir.entryList(QDir::Files)) {
+            if (!QLibrary::isLibrary(file))
+                continue;
+            QPluginLoader plugin(dir.filePath(file));
+            if (servesPlatform(plugin.metaData(), name) && plugin.load())
+                return true;
+        }
+    }
+    return false;
+}
+
+// The Debian package that has a platform's plugin, where it is not one Qt's own always brings.
+QString packageFor(const QByteArray &platform)
+{
+    return platform.startsWith("wayland") ? QStringLiteral("qt6-wayland") : QString();
+}
+
 } // namespace
 
 // The X server Qt's xcb plugin would open, from -display or DISPLAY.
@@ -96,18 +143,51 @@ QByteArrayList DisplayCheck::platforms(const QByteArray &argument, const QByteAr
     return tried;
 }
 
-DisplayCheck::DisplayCheck(int argc, char *argv[])
+DisplayCheck::DisplayCheck(int argc, char *argv[], const QStringList &pluginFolders)
 {
-    const QByteArrayList tried = platforms(qtOption(argc, argv, "platform"), qgetenv("QT_QPA_PLATFORM"),
-                                           qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"));
-    for (const QByteArray &platform : tried) {
-        m_usable = platform == "xcb" ? x11Reachable(qtOption(argc, argv, "display"))
-                                     : !platform.startsWith("wayland") || waylandReachable();
-        if (m_usable)
-            return;
+    const QByteArray argument = qtOption(argc, argv, "platform");
+    const QByteArray requested = qgetenv("QT_QPA_PLATFORM");
+    QStringList folders = pluginFolders;
+    if (const QByteArray given = qtOption(argc, argv, "platformpluginpath"); !given.isEmpty())
+        folders.prepend(QString::fromLocal8Bit(given));
+    const QByteArrayList tried =
+            platforms(argument, requested, qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"));
+    QByteArray unloadable; // the first platform whose display answers but whose plugin does not load
+    for (qsizetype i = 0; i < tried.size(); ++i) {
+        const QByteArray &platform = tried[i];
+        const bool reachable = platform == "xcb" ? x11Reachable(qtOption(argc, argv, "display"))
+                                                 : !platform.startsWith("wayland") || waylandReachable();
+        m_usable = reachable && pluginLoads(platform, folders);
+        if (reachable && !m_usable && unloadable.isEmpty())
+            unloadable = platform;
+        if (!m_usable)
+            continue;
+        if (i > 0 && argument.isEmpty()) {
+            // The entry as it was given, with its plugin options ("xcb:nograb").
+            const QByteArrayList entries = requested.split(';');
+            const auto entry = std::find_if(entries.begin(), entries.end(), [&](const QByteArray &given) {
+                return given.split(':').constFirst() == platform;
+            });
+            qputenv("QT_QPA_PLATFORM", entry == entries.end() ? platform : *entry);
+        }
+        return;
     }
-    std::fputs("sumora: 没有可用的显示（X11 或 Wayland），练习窗口打不开；打印练习卷不需要显示：sumora --pdf 文件\n",
-               stderr);
+    const QString message = unloadable.isEmpty()
+            ? PrintMessages::noDisplay()
+            : PrintMessages::missingPlatformPlugin(QString::fromLatin1(unloadable), packageFor(unloadable));
+    std::fputs(QStringLiteral("sumora: %1\n").arg(message).toLocal8Bit().constData(), stderr);
+}
+
+QStringList DisplayCheck::platformPluginFolders()
+{
+    QStringList folders;
+    if (const QString direct = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH"); !direct.isEmpty())
+        folders.append(direct);
+    const QString paths = qEnvironmentVariable("QT_PLUGIN_PATH");
+    for (const QString &folder : paths.split(QDir::listSeparator(), Qt::SkipEmptyParts))
+        folders.append(folder + QStringLiteral("/platforms"));
+    folders.append(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    return folders;
 }
 
 DisplayCheck::~DisplayCheck()

@@ -1,4 +1,5 @@
-// Start-up: the Qt platform the program asks for, and Qt's own texts in Chinese.
+// Start-up: the Qt platform the program asks for, the check that it can open the window, and Qt's own texts in
+// Chinese.
 #include "app/displaycheck.h"
 #include "app/platformchoice.h"
 #include "app/qttranslation.h"
@@ -7,10 +8,18 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
 #include <memory>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 class TestStartup : public QObject
 {
@@ -66,6 +75,49 @@ private Q_SLOTS:
         QFETCH(QByteArray, session);
         QFETCH(QByteArrayList, platforms);
         QCOMPARE(DisplayCheck::platforms(argument, requested, wayland, session), platforms);
+    }
+
+    // A dead X display and a live Wayland socket: Wayland alone, so that Qt does not try X first and warn; without
+    // Qt's Wayland plugin the check refuses, where Qt would abort.
+    void displayCheck_data()
+    {
+        QTest::addColumn<bool>("plugins"); // Qt's platform plugins, or an empty folder
+        QTest::addColumn<bool>("usable");
+        QTest::addColumn<QByteArray>("platform"); // QT_QPA_PLATFORM after the check
+        QTest::newRow("dead X, live Wayland: Wayland alone") << true << true << QByteArray("wayland");
+        QTest::newRow("no Wayland plugin: refused") << false << false << QByteArray("xcb;wayland");
+    }
+    void displayCheck()
+    {
+        QFETCH(bool, plugins);
+        QFETCH(bool, usable);
+        QFETCH(QByteArray, platform);
+        const QTemporaryDir folder;
+        const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("wayland-test")));
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        const int compositor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const auto restore = qScopeGuard([compositor, kept = QProcessEnvironment::systemEnvironment()] {
+            ::close(compositor);
+            for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+                if (kept.contains(QString::fromLatin1(name)))
+                    qputenv(name, kept.value(QString::fromLatin1(name)).toLocal8Bit());
+                else
+                    qunsetenv(name);
+            }
+        });
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): the socket API's address type
+        QVERIFY(::bind(compositor, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0);
+        QVERIFY(::listen(compositor, 1) == 0);
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        qputenv("DISPLAY", ":4077");
+        qputenv("WAYLAND_DISPLAY", path);
+        char name[] = "sumora";
+        char *argv[] = {name, nullptr};
+        const DisplayCheck check(1, argv, plugins ? DisplayCheck::platformPluginFolders() : QStringList{folder.path()});
+        QCOMPARE(check.usable(), usable);
+        QCOMPARE(qgetenv("QT_QPA_PLATFORM"), platform);
     }
 
     // Qt's texts that the learner meets: an answer box's context menu and the refusal message's button.
