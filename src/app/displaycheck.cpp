@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLibrary>
@@ -187,6 +188,9 @@ QStringList DisplayCheck::platformPluginFolders()
     for (const QString &folder : paths.split(QDir::listSeparator(), Qt::SkipEmptyParts))
         folders.append(folder + QStringLiteral("/platforms"));
     folders.append(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    // Qt looks beside the program too, which it finds there.
+    if (const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(); !program.isEmpty())
+        folders.append(program + QStringLiteral("/platforms"));
     return folders;
 }
 

@@ -33,7 +33,7 @@ public:
                                     const QByteArray &waylandDisplay, const QByteArray &sessionType);
 
     // Where Qt loads platform plugins from, before the application object exists: QT_QPA_PLATFORM_PLUGIN_PATH,
-    // then "platforms" in each folder of QT_PLUGIN_PATH and in Qt's own plugin folder.
+    // then "platforms" in each folder of QT_PLUGIN_PATH, in Qt's own plugin folder and in the program's folder.
     static QStringList platformPluginFolders();
 
 private:

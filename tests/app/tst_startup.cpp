@@ -5,6 +5,7 @@
 #include "app/qttranslation.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
