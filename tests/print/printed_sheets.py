@@ -84,6 +84,7 @@ with tempfile.TemporaryDirectory() as folder:
     refusals = [(2, "--pdf", pdf, "--sheets", "0"), (2, "--pdf", pdf, "--colour"), (2, "--pdf", pdf, "--digits", "abc,1"),
                 (2, "--pdf", pdf, "--time", "40000"), (1, "--pdf", os.path.join(folder, "missing", "a.pdf")),
                 (1, "--pdf", folder)]
+    refusals.append((2, "--pdf", os.path.join(folder, "\udcff.pdf")))  # the bytes "\xff.pdf": not UTF-8
     if os.geteuid() != 0:  # root may write anywhere
         os.chmod(folder, 0o555)
         refusals.append((1, "--pdf", pdf))
@@ -97,6 +98,9 @@ with tempfile.TemporaryDirectory() as folder:
 for option, says in (("--help", "--pdf"), ("--version", "sumora ")):
     shown = run(option)
     check(shown.returncode == 0 and says in shown.stdout, f"{option} without a display: {shown}")
+check(run("-h").stdout == run("--help").stdout, "-h is --help")
+with open("/dev/full", "w") as full:
+    check(subprocess.run([PROGRAM, "--help"], env=ENV, stdout=full).returncode == 1, "--help to a full disk: exit 1")
 window = run(display=":4077")
 check(window.returncode == 1 and window.stderr.count("\n") == 1, f"window without a display: {window}")
 
