@@ -28,10 +28,7 @@ int main(int argc, char *argv[])
     QFont font(QStringLiteral("AR PL UMing CN"));
     const int line = writer.resolution() * 3 / 4; // three quarters of an inch, in the writer's dots
     // The program's default settings: "＋" and "－", one digit each.
-    SheetSettings settings;
-    settings.add = settings.subtract = true;
-    settings.firstCount = settings.secondCount = QStringLiteral("1");
-    const SheetPlan plan = SheetPlanner::plan(settings).value();
+    const SheetPlan plan = SheetPlanner::plan(SheetSettings::atStart()).value();
 
     // Two sheets a page, then twelve sheets' answers a page, as the program lays them out.
     SheetSeries questions(plan, 1);

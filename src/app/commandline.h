@@ -1,6 +1,7 @@
 // The program's own command-line options: printed sheets, help and version.
 #pragma once
 
+#include "print/printjob.h"
 #include "sheet/sheetplan.h"
 
 #include <QString>
@@ -12,15 +13,13 @@
 
 namespace CommandLine {
 
-// What --pdf asks for, checked: the settings as the options dialog would hold them, and the plan they give.
+// What --pdf asks for, checked: the settings as the options dialog would hold them, and the job they give.
 struct PrintRequest
 {
     QString file;
-    int sheets = 1;
     SheetSettings settings;
-    SheetPlan plan;
+    PrintJob job;                      // its seed and reprint command are the run's to fill in
     std::optional<std::uint32_t> seed; // nothing: a new set at every run
-    bool answers = true;
 };
 
 // A usage error: the exit status and the one line that names the problem.
@@ -35,7 +34,7 @@ enum class Info { Help, Version };
 using Outcome = std::variant<Info, PrintRequest, Refusal>;
 
 // Whether the arguments (the program's name first) are for the command line rather than the window: any argument
-// in GNU long form, "--…". The window keeps Qt's own options, which take one dash ("-platform xcb").
+// in GNU long form, "--…", or -h. The window keeps Qt's own options, which take one dash ("-platform xcb").
 bool wanted(const QStringList &arguments);
 
 // Reads the arguments (the program's name first). Every value is checked before anything is written; a digit

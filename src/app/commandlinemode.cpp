@@ -2,18 +2,20 @@
 #include "app/commandlinemode.h"
 
 #include "app/commandline.h"
+#include "messages/commandlinemessages.h"
+#include "messages/errortexts.h"
 #include "messages/printmessages.h"
 #include "print/outputfile.h"
 #include "print/printjob.h"
 #include "print/sheetpdf.h"
 #include "shared/runtimeerror.h"
-#include "sheet/errortexts.h"
 
 #include <QBuffer>
 #include <QFont>
 #include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QRawFont>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <cstdio>
@@ -67,12 +69,9 @@ int print(const CommandLine::PrintRequest &request, char *program)
     }
 
     const OutputFile output(request.file);
-    PrintJob job;
-    job.plan = request.plan;
+    PrintJob job = request.job;
     // A new set at every run unless asked for one again; the seed is printed on every page.
     job.seed = request.seed ? *request.seed : QRandomGenerator::system()->generate();
-    job.sheets = request.sheets;
-    job.answers = request.answers;
     // The same set again goes to standard output too: /dev/fd/63 of a process substitution will be another.
     CommandLine::PrintRequest again = request;
     if (output.isStream())
@@ -102,15 +101,31 @@ int print(const CommandLine::PrintRequest &request, char *program)
 
 std::optional<int> CommandLineMode::run(int argc, char *argv[])
 {
+    // UTF-8, strictly: a file name that is not could not be carried as given through the rename, the messages and
+    // the reprint command; read loosely, "\xff.pdf" and "\xfe.pdf" would both name the file "<U+FFFD>.pdf".
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    std::optional<QString> undecodable;
+    for (int i = 0; i < argc; ++i) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        arguments.append(utf8.decode(QByteArrayView(argv[i])));
+        if (utf8.hasError() && !undecodable)
+            undecodable = arguments.last();
+    }
     if (!CommandLine::wanted(arguments))
         return std::nullopt;
+    if (undecodable) {
+        refuse(CommandLineMessages::notUtf8(*undecodable));
+        return 2;
+    }
 
     const CommandLine::Outcome outcome = CommandLine::parse(arguments);
     if (const auto *info = std::get_if<CommandLine::Info>(&outcome)) {
         say(stdout, *info == CommandLine::Info::Help ? CommandLine::helpText() : CommandLine::versionText());
+        // A full disk or a closed pipe: buffered, the write fails only here.
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            refuse(CommandLineMessages::outputFailed());
+            return 1;
+        }
         return 0;
     }
     if (const auto *refusal = std::get_if<CommandLine::Refusal>(&outcome)) {

@@ -1,8 +1,6 @@
 // The command line's options: what each asks for, and each refusal with its exit status and message.
 #include "app/commandline.h"
-#include "options/voop.h"
 
-#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -11,9 +9,9 @@ namespace {
 QString summary(const CommandLine::PrintRequest &request)
 {
     return QStringLiteral("%1 %2,%3 %4s %5")
-            .arg(request.plan.operatorSet, request.plan.firstCount, request.plan.secondCount)
-            .arg(request.plan.seconds)
-            .arg(request.sheets);
+            .arg(request.job.plan.operatorSet, request.job.plan.firstCount, request.job.plan.secondCount)
+            .arg(request.job.plan.seconds)
+            .arg(request.job.sheets);
 }
 
 } // namespace
@@ -37,6 +35,12 @@ private Q_SLOTS:
         QTest::newRow("fixed time rounded, most sheets") << "--pdf a.pdf --time 90.5 --sheets 1000" << 0 << "＋－ 1,1 90s 1000";
         QTest::newRow("file name holding %1") << "--pdf a%1.pdf --sheets 2" << 0 << "＋－ 1,1 65s 2";
         QTest::newRow("help before a bad value") << "--sheets 0 --help" << 0 << "用法";
+        QTest::newRow("-h, most sheets") << "-h" << 0 << "1 到 1000（默认 1）";
+        QTest::newRow("help: '*' quoted, start operators") << "--help" << 0 << "＋－×÷（或 + - x '*' /）中的一个或几个（默认 ＋－）";
+        QTest::newRow("leading zeros, however many") << "--pdf a.pdf --sheets 00000000001 --seed 000000000007" << 0 << "＋－ 1,1 65s 1";
+        QTest::newRow("blanks inside numbers") << "--pdf a.pdf --digits 1\t2,1 --time 9\n0" << 0 << "＋－ 2,1 90s 1";
+        QTest::newRow("one-dash word whole") << "--pdf a.pdf -platform xcb" << 2 << "未知的选项“-platform”";
+        QTest::newRow("character beyond 16 bits whole") << "--pdf a.pdf --operators +😀" << 2 << "“😀”不是运算符";
         QTest::newRow("version") << "--version" << 0 << "sumora ";
         QTest::newRow("unknown option") << "--pdf a.pdf --colour" << 2 << "未知的选项“--colour”";
         QTest::newRow("missing value") << "--pdf a.pdf --sheets" << 2 << "--sheets 后面缺少值";
@@ -67,8 +71,9 @@ private Q_SLOTS:
         QFETCH(QString, arguments);
         QFETCH(int, status);
         QFETCH(QString, says);
-        const CommandLine::Outcome outcome =
-                CommandLine::parse(QStringList{QStringLiteral("sumora")} + arguments.split(u' '));
+        const QStringList words = QStringList{QStringLiteral("sumora")} + arguments.split(u' ');
+        QVERIFY(CommandLine::wanted(words));
+        const CommandLine::Outcome outcome = CommandLine::parse(words);
         QString said;
         int exitStatus = 0;
         if (const auto *request = std::get_if<CommandLine::PrintRequest>(&outcome)) {
@@ -90,15 +95,12 @@ private Q_SLOTS:
         QCOMPARE(exitStatus, status);
     }
 
-    // Without options a printed sheet is what the options dialog gives before anything is changed in it.
-    void defaultsAreTheDialogs()
+    // Qt's own options alone are the window's.
+    void qtOptionsOpenTheWindow()
     {
-        const VoOp dialog(nullptr, [] {});
-        const CommandLine::Outcome outcome =
-                CommandLine::parse({QStringLiteral("sumora"), QStringLiteral("--pdf"), QStringLiteral("a.pdf")});
-        QVERIFY(std::get<CommandLine::PrintRequest>(outcome).plan == SheetPlanner::plan(dialog.settings()));
+        QVERIFY(!CommandLine::wanted({QStringLiteral("sumora"), QStringLiteral("-platform"), QStringLiteral("xcb")}));
     }
 };
 
-QTEST_MAIN(TestCommandLine)
+QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

@@ -23,6 +23,8 @@ private Q_SLOTS:
     void initTestCase();
     void leadingNumber_data();
     void leadingNumber();
+    void numberOnly_data();
+    void numberOnly();
     void toInt16_data();
     void toInt16();
     void plainText_data();
@@ -102,6 +104,28 @@ void TestNumbers::leadingNumber()
     // Exact: the reading must be correctly rounded, not merely close.
     QVERIFY2(actual == expected,
              qPrintable(u"read %1, expected %2"_s.arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+}
+
+void TestNumbers::numberOnly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("number"); // null: more than a number, or none
+    QTest::newRow("blanks inside and around") << u" 1 2\t"_s << u"12"_s;
+    QTest::newRow("sign, point and exponent") << u"-.5e-3"_s << u"-.5e-3"_s;
+    QTest::newRow("no digit after the point") << u"5."_s << u"5."_s;
+    QTest::newRow("text after the number") << u"3abc"_s << QString();
+    QTest::newRow("exponent letter without digits") << u"1e"_s << QString();
+    QTest::newRow("carriage return is no blank") << u"4\r2"_s << QString();
+    QTest::newRow("lone point") << u"."_s << QString();
+    QTest::newRow("empty text") << QString() << QString();
+}
+
+void TestNumbers::numberOnly()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, number);
+    QCOMPARE(Numbers::numberOnly(text).value_or(QString()), number);
+    QCOMPARE(Numbers::numberOnly(text).has_value(), !number.isNull());
 }
 
 void TestNumbers::toInt16_data()

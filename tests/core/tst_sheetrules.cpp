@@ -13,25 +13,11 @@ Q_DECLARE_METATYPE(SettingsError::Box)
 
 namespace {
 
-// The options dialog as the program starts: add and subtract, one digit each, fixed time off at 70.
-SheetSettings startSettings()
-{
-    SheetSettings s;
-    s.add = true;
-    s.subtract = true;
-    s.firstCount = u"1"_s;
-    s.secondCount = u"1"_s;
-    s.fixedSeconds = u"70"_s;
-    return s;
-}
-
 // Ticks exactly the operators whose symbols appear in symbols.
 SheetSettings withOperators(SheetSettings s, const QString &symbols)
 {
-    s.add = symbols.contains(QChar(Operators::plus));
-    s.subtract = symbols.contains(QChar(Operators::minus));
-    s.multiply = symbols.contains(QChar(Operators::times));
-    s.divide = symbols.contains(QChar(Operators::divide));
+    for (size_t i = 0; i < s.ticks.size(); ++i)
+        s.ticks[i] = symbols.contains(QChar(Operators::inOptionOrder[i]));
     return s;
 }
 
@@ -199,7 +185,7 @@ void TestSheetRules::plan()
     QFETCH(QString, secondCount);
     QFETCH(int, seconds);
 
-    SheetSettings settings = withOperators(startSettings(), operators);
+    SheetSettings settings = withOperators(SheetSettings::atStart(), operators);
     settings.firstCount = tt1;
     settings.secondCount = tt2;
     settings.fixedTime = fixed;
@@ -221,7 +207,7 @@ void TestSheetRules::plan()
 void TestSheetRules::noOperatorPlansNothing()
 {
     // With nothing ticked the build changes nothing, so even unusable boxes raise no error.
-    SheetSettings settings = withOperators(startSettings(), QString());
+    SheetSettings settings = withOperators(SheetSettings::atStart(), QString());
     QVERIFY(!SheetPlanner::plan(settings).has_value());
     settings.secondCount = u"-40000"_s;
     settings.fixedTime = true;
@@ -260,7 +246,7 @@ void TestSheetRules::planErrors()
     QFETCH(QString, text1);
     QFETCH(SettingsError::Box, box);
 
-    SheetSettings settings = withOperators(startSettings(), operators);
+    SheetSettings settings = withOperators(SheetSettings::atStart(), operators);
     settings.firstCount = tt1;
     settings.secondCount = tt2;
     settings.fixedTime = !text1.isEmpty();

@@ -159,7 +159,8 @@ with tempfile.TemporaryDirectory() as folder:
                 (1, "missing/new\\nline.pdf”", "--pdf", os.path.join(folder, "missing", "new\nline.pdf")),
                 (1, "圈", "--pdf", os.path.join(folder, "loop1")),
                 (1, "只读", "--pdf", os.path.join(folder, "readonly.pdf")),
-                (1, "“AR PL UMing CN”", {"fonts": fonts}, "--pdf", pdf)]
+                (1, "“AR PL UMing CN”", {"fonts": fonts}, "--pdf", pdf),
+                (2, "", "--pdf", os.path.join(folder, "\udcff.pdf"))]  # the bytes "\xff.pdf": not UTF-8
     if os.geteuid() == 0:  # root may write anywhere, but another user may not take root's file
         os.chmod(folder, 0o777)
         refusals.append((1, "另一个用户", {"user": 65534}, "--pdf", os.path.join(folder, "shared.pdf")))
@@ -177,6 +178,9 @@ with tempfile.TemporaryDirectory() as folder:
 for option, says in (("--help", "--pdf"), ("--version", "sumora ")):
     shown = run(option)
     check(shown.returncode == 0 and says in shown.stdout, f"{option} without a display: {shown}")
+check(run("-h").stdout == run("--help").stdout, "-h is --help")
+with open("/dev/full", "w") as full:
+    check(subprocess.run([PROGRAM, "--help"], env=ENV, stdout=full).returncode == 1, "--help to a full disk: exit 1")
 window = run(display=":4077")
 check(window.returncode == 1 and window.stderr.count("\n") == 1, f"window without a display: {window}")
 

@@ -1,6 +1,6 @@
 // The messages the windows write for refused settings and for run-time errors.
+#include "messages/errortexts.h"
 #include "shared/runtimeerror.h"
-#include "sheet/errortexts.h"
 #include "sheet/settingserror.h"
 
 #include <QTest>
@@ -30,6 +30,7 @@ private Q_SLOTS:
         QTest::newRow("second count") << Box::SecondCount << texts({u"1e10"}) << texts({u"第二个框", u"“1e10”", u"-32768 到 2"});
         QTest::newRow("both counts quoted") << Box::DigitCounts << texts({u"-1000", u"-999"}) << texts({u"“-1000”与“-999”", u"-32768 到 32767 秒", u"0 到 2"});
         QTest::newRow("fixed time") << Box::FixedTime << texts({u"40000"}) << texts({u"做题用时", u"“40000”", u"-32768 到 32767 之间的秒数"});
+        QTest::newRow("a line feed quoted visibly") << Box::FixedTime << texts({u"7\n0"}) << texts({u"“7\\n0”"});
         QTest::newRow("a value holding %3 stays as typed") << Box::FirstCount << texts({u"%3"}) << texts({u"“%3”", u"-32768 到 2"});
         // clang-format on
         // A pasted text is quoted by its first 24 characters only.

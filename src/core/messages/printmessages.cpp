@@ -1,6 +1,8 @@
 // What the print mode and the window's start-up tell the user when they cannot go on, in Chinese.
 #include "messages/printmessages.h"
 
+#include "messages/quoting.h"
+
 #include <QString>
 
 #include <array>
@@ -42,26 +44,10 @@ QString reason(int error)
     return QStringLiteral("系统报告了错误 %1").arg(error);
 }
 
-// “name”, with each control character written out, so that a message is one line whatever the name holds.
+// “name” on one line, or standard output for "-".
 QString named(const QString &file)
 {
-    if (file == QStringLiteral("-"))
-        return QStringLiteral("标准输出");
-    QString shown = QStringLiteral("“");
-    for (const QChar c : file) {
-        const char16_t code = c.unicode();
-        if (code == u'\n')
-            shown += QStringLiteral("\\n");
-        else if (code == u'\t')
-            shown += QStringLiteral("\\t");
-        else if (code == u'\r')
-            shown += QStringLiteral("\\r");
-        else if (c.category() == QChar::Other_Control || code == 0x2028 || code == 0x2029)
-            shown += QStringLiteral("\\u%1").arg(int(code), 4, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
-    return shown + u'”';
+    return file == QStringLiteral("-") ? QStringLiteral("标准输出") : Quoting::quoted(file);
 }
 
 } // namespace

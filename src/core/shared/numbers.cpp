@@ -41,6 +41,7 @@ public:
         skipBlanks();
     }
     qsizetype position() const { return m_pos; }
+    bool atEnd() const { return m_pos == m_text.size(); }
     void rewind(qsizetype pos) { m_pos = pos; }
 
 private:
@@ -125,16 +126,32 @@ long long readExponent(Cursor &cur)
     return negative ? -exponent : exponent;
 }
 
+// A number as the leading-number rule reads it from the cursor on, which is left after it.
+struct Literal
+{
+    bool negative = false;
+    Mantissa mantissa;
+    long long exponent = 0;
+};
+
+Literal readLiteral(Cursor &cur)
+{
+    Literal literal;
+    literal.negative = readSign(cur);
+    literal.mantissa = readMantissa(cur);
+    if (literal.mantissa.anyDigit)
+        literal.exponent = readExponent(cur);
+    return literal;
+}
+
 } // namespace
 
 double Numbers::leadingNumber(QStringView text)
 {
     Cursor cur(text);
-    const bool negative = readSign(cur);
-    const Mantissa mantissa = readMantissa(cur);
-    if (!mantissa.anyDigit || !mantissa.anyNonZero)
+    const auto [negative, mantissa, exponent] = readLiteral(cur);
+    if (!mantissa.anyNonZero)
         return negative ? -0.0 : 0.0;
-    const long long exponent = readExponent(cur);
 
     const std::string literal = mantissa.digits + 'e' + std::to_string(exponent);
     double value = 0;
@@ -148,6 +165,19 @@ double Numbers::leadingNumber(QStringView text)
         value = order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
+}
+
+std::optional<QString> Numbers::numberOnly(QStringView text)
+{
+    Cursor cur(text);
+    if (!readLiteral(cur).mantissa.anyDigit || !cur.atEnd())
+        return std::nullopt;
+    QString number;
+    for (const QChar c : text) {
+        if (!isBlank(c))
+            number += c;
+    }
+    return number;
 }
 
 qint16 Numbers::toInt16(double value)

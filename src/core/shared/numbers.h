@@ -3,6 +3,8 @@
 
 #include <QtGlobal>
 
+#include <optional>
+
 class QString;
 class QStringView;
 
@@ -12,6 +14,10 @@ namespace Numbers {
 // longest leading part that forms a number (sign, ASCII digits, point, exponent) is read.
 // A text without one reads as 0; a magnitude beyond double precision reads as +-infinity.
 double leadingNumber(QStringView text);
+
+// The text when the leading-number rule reads all of it, without its blanks ("1 2" gives "12"); nothing when it
+// holds no number or anything after the number ("3abc", "1e").
+std::optional<QString> numberOnly(QStringView text);
 
 // Rounds half to even into -32768..32767; throws RuntimeError(Overflow) outside it or on NaN.
 qint16 toInt16(double value);

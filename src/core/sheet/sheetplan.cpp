@@ -9,8 +9,6 @@
 #include "sheet/sheetlayout.h"
 #include "sheet/sheettime.h"
 
-#include <array>
-
 namespace {
 
 template<typename Step>
@@ -25,6 +23,11 @@ auto checked(SettingsError::Box box, const QStringList &values, Step step)
 
 } // namespace
 
+SheetSettings SheetSettings::atStart()
+{
+    return {{true, true, false, false}, QStringLiteral("1"), QStringLiteral("1"), false, QStringLiteral("70")};
+}
+
 QString SheetPlanner::limitedDigitCount(const QString &text)
 {
     return Numbers::leadingNumber(text) > largestDigitCount ? QString::number(largestDigitCount) : text;
@@ -33,9 +36,8 @@ QString SheetPlanner::limitedDigitCount(const QString &text)
 std::optional<SheetPlan> SheetPlanner::plan(const SheetSettings &settings)
 {
     SheetPlan plan;
-    const std::array<bool, 4> ticked{settings.add, settings.subtract, settings.multiply, settings.divide};
-    for (size_t i = 0; i < ticked.size(); ++i) {
-        if (ticked[i])
+    for (size_t i = 0; i < settings.ticks.size(); ++i) {
+        if (settings.ticks[i])
             plan.operatorSet += QChar(Operators::inOptionOrder[i]);
     }
     if (plan.operatorSet.isEmpty())

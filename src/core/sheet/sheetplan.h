@@ -3,20 +3,21 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class RandomSource;
 
 struct SheetSettings
 {
-    bool add = false;       // "加" ticked
-    bool subtract = false;  // "减" ticked
-    bool multiply = false;  // "乘" ticked
-    bool divide = false;    // "除" ticked
-    QString firstCount;     // text of the first digit box
-    QString secondCount;    // text of the second digit box
-    bool fixedTime = false; // "做题用时：" ticked
-    QString fixedSeconds;   // text of the fixed-time box, in seconds
+    std::array<bool, 4> ticks{}; // "加", "减", "乘", "除" ticked, in option order (Operators::inOptionOrder)
+    QString firstCount;          // text of the first digit box
+    QString secondCount;         // text of the second digit box
+    bool fixedTime = false;      // "做题用时：" ticked
+    QString fixedSeconds;        // text of the fixed-time box, in seconds
+
+    // The options dialog's start values: "加" and "减" ticked, both digit boxes "1", no fixed time (its box "70").
+    static SheetSettings atStart();
 };
 
 struct SheetPlan

@@ -1,8 +1,8 @@
 // How the program's event handlers meet run-time errors.
 #include "controls/handlerguard.h"
 
+#include "messages/errortexts.h"
 #include "shared/runtimeerror.h"
-#include "sheet/errortexts.h"
 #include "sheet/settingserror.h"
 
 #include <QCoreApplication>

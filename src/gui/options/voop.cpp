@@ -87,7 +87,7 @@ void VoOp::createDesign()
     {
         QLineEdit *VoOp::*control;
         Place place;
-        const char16_t *text;
+        QString text;
     };
     struct LabelDesign
     {
@@ -96,18 +96,20 @@ void VoOp::createDesign()
         const char16_t *caption;
         double pointSize; // 0: the dialog's font, "宋体" 9 pt regular; otherwise bold
     };
+    // The start values are the core's, which printed sheets start from too.
+    static const SheetSettings start = SheetSettings::atStart();
     // clang-format off
     static const std::array<CheckDesign, 5> checks{{
-            {&VoOp::Check1, {"Check1", 525, 140, 495, 255}, u"加", true},
-            {&VoOp::Check2, {"Check2", 1275, 140, 495, 255}, u"减", true},
-            {&VoOp::Check3, {"Check3", 1950, 150, 495, 255}, u"乘", false},
-            {&VoOp::Check4, {"Check4", 2775, 140, 495, 255}, u"除", false},
-            {&VoOp::Check5, {"Check5", 1680, 960, 1215, 180}, u"做题用时：", false},
+            {&VoOp::Check1, {"Check1", 525, 140, 495, 255}, u"加", start.ticks[0]},
+            {&VoOp::Check2, {"Check2", 1275, 140, 495, 255}, u"减", start.ticks[1]},
+            {&VoOp::Check3, {"Check3", 1950, 150, 495, 255}, u"乘", start.ticks[2]},
+            {&VoOp::Check4, {"Check4", 2775, 140, 495, 255}, u"除", start.ticks[3]},
+            {&VoOp::Check5, {"Check5", 1680, 960, 1215, 180}, u"做题用时：", start.fixedTime},
     }};
     static const std::array<BoxDesign, 3> boxes{{
-            {&VoOp::Tt1, {"Tt1", 1680, 555, 375, 270}, u"1"},
-            {&VoOp::Tt2, {"Tt2", 2640, 555, 375, 270}, u"1"},
-            {&VoOp::Text1, {"Text1", 2880, 915, 615, 270}, u"70"},
+            {&VoOp::Tt1, {"Tt1", 1680, 555, 375, 270}, start.firstCount},
+            {&VoOp::Tt2, {"Tt2", 2640, 555, 375, 270}, start.secondCount},
+            {&VoOp::Text1, {"Text1", 2880, 915, 615, 270}, start.fixedSeconds},
     }};
     static const std::array<LabelDesign, 2> labels{{
             {&VoOp::Label4, {"Label4", 720, 600, 900, 180}, u"出题位数：", 0},
@@ -132,7 +134,7 @@ void VoOp::createDesign()
         this->*design.control = box;
     }
     for (const BoxDesign &design : boxes) {
-        auto *box = new QLineEdit(QString::fromUtf16(design.text), this);
+        auto *box = new QLineEdit(design.text, this);
         box->setMaxLength(std::numeric_limits<int>::max()); // no limit of their own
         place(box, design.place);
         this->*design.control = box;
@@ -178,10 +180,9 @@ SheetSettings VoOp::settings() const
     // Only a tick counts; the greyed third state does not.
     const auto ticked = [](const QCheckBox *box) { return box->checkState() == Qt::Checked; };
     SheetSettings settings;
-    settings.add = ticked(Check1);
-    settings.subtract = ticked(Check2);
-    settings.multiply = ticked(Check3);
-    settings.divide = ticked(Check4);
+    const std::array<const QCheckBox *, 4> operators{Check1, Check2, Check3, Check4};
+    for (size_t i = 0; i < operators.size(); ++i)
+        settings.ticks[i] = ticked(operators[i]);
     settings.firstCount = Tt1->text();
     settings.secondCount = Tt2->text();
     settings.fixedTime = ticked(Check5);

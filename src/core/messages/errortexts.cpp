@@ -1,6 +1,7 @@
 // What the program tells the learner about an error, in Chinese: in a window or on the command line.
-#include "sheet/errortexts.h"
+#include "messages/errortexts.h"
 
+#include "messages/quoting.h"
 #include "shared/runtimeerror.h"
 #include "sheet/settingserror.h"
 #include "sheet/sheetplan.h"
@@ -15,21 +16,14 @@ namespace {
 constexpr int smallest = std::numeric_limits<qint16>::min();
 constexpr int largest = std::numeric_limits<qint16>::max();
 
-// A pasted text can be very long; the message quotes its start only.
-QString quoted(const QString &value)
-{
-    constexpr qsizetype shown = 24;
-    const QString start = value.size() > shown ? value.first(shown) + u'…' : value;
-    return u'“' + start + u'”';
-}
-
 } // namespace
 
 QString ErrorTexts::settings(const SettingsError &error)
 {
     const QStringList &values = error.values();
-    // One arg() call a message: a quoted value may itself hold "%1".
-    const QString first = quoted(values.value(0));
+    // A pasted text can be very long: the messages quote its start only. One arg() call a message: a quoted value
+    // may itself hold "%1".
+    const QString first = Quoting::quotedStart(values.value(0));
     const QString from = QString::number(smallest);
     const QString to = QString::number(largest);
     const QString most = QString::number(SheetPlanner::largestDigitCount);
@@ -45,7 +39,7 @@ QString ErrorTexts::settings(const SettingsError &error)
     case SettingsError::Box::DigitCounts:
         return QStringLiteral("按“出题位数”%1与%2算出的做题用时超出了 %3 到 %4 秒的范围。\n"
                               "请把两个出题位数改为 0 到 %5 之间的数。")
-                .arg(first, quoted(values.value(1)), from, to, most);
+                .arg(first, Quoting::quotedStart(values.value(1)), from, to, most);
     case SettingsError::Box::FixedTime:
         return QStringLiteral("“做题用时”填的是%1，超出了范围。\n请填写 %2 到 %3 之间的秒数。").arg(first, from, to);
     }
