@@ -2,7 +2,7 @@
 #pragma once
 
 #include "questions/randomsource.h"
-#include "sheet/sheetplan.h"
+#include "units/questiondrawer.h"
 
 #include <QStringList>
 
@@ -15,18 +15,21 @@ struct PrintedSheet
     qint16 seconds = 0;    // the time allowed for the sheet
 };
 
-// Sheets drawn as the practice window draws them (generator, time rule and answer rule), from a source started
-// from seed: the same plan and seed give the same sheets in the same order, so a set can be walked through twice
-// (questions, then answers) without keeping it.
+// Sheets drawn from a source started from seed (QuestionDrawer: no question twice on a sheet; the time rule and the
+// answer rule as the practice window's): the same source and seed give the same sheets in the same order, so a set
+// can be walked through twice (questions, then answers) without keeping it.
 class SheetSeries
 {
 public:
-    SheetSeries(SheetPlan plan, std::uint32_t seed);
+    SheetSeries(SheetSource source, std::uint32_t seed);
+    // Plain settings without a filter: the generator's draws.
+    SheetSeries(const SheetPlan &plan, std::uint32_t seed);
 
-    // The next sheet. Throws RuntimeError as the generator does; a plan from SheetPlanner never makes it.
+    // The next sheet. Throws RuntimeError as QuestionDrawer::sheet does; a plan from SheetPlanner never makes it.
     PrintedSheet next();
 
 private:
-    SheetPlan m_plan;
+    qint16 m_seconds;
+    QuestionDrawer m_drawer;
     RandomSource m_source;
 };
