@@ -20,8 +20,8 @@ namespace {
 constexpr int mostSheets = 1000;
 
 // clang-format off
-constexpr std::array<ArgumentReader::Option, 9> options{{
-        {u"pdf", true}, {u"sheets", true}, {u"operators", true}, {u"digits", true}, {u"time", true},
+constexpr std::array<ArgumentReader::Option, 10> options{{
+        {u"pdf", true}, {u"printer", true}, {u"sheets", true}, {u"operators", true}, {u"digits", true}, {u"time", true},
         {u"seed", true}, {u"no-answers", false}, {u"help", false, u'h'}, {u"version", false},
 }};
 // clang-format on
@@ -131,8 +131,9 @@ CommandLine::Outcome CommandLine::parse(const QStringList &arguments)
 
     PrintRequest request;
     request.file = read.value(u"pdf");
-    if (request.file.isEmpty())
-        return Refusal{2, Messages::noFile()};
+    request.printer = read.value(u"printer");
+    if (request.file.isEmpty() == request.printer.isEmpty())
+        return Refusal{2, request.file.isEmpty() ? Messages::noFile() : Messages::fileAndPrinter()};
 
     if (read.isSet(u"sheets")) {
         const QString sheets = read.value(u"sheets");
@@ -176,9 +177,11 @@ QString CommandLine::helpText()
     return QStringLiteral(
                    "用法：sumora                 打开练习窗口\n"
                    "      sumora --pdf 文件 [选项]  把练习卷印成 A4 的 PDF 文件，不开窗口，也不需要显示\n"
+                   "      sumora --printer 队列 [选项]  把练习卷直接交给这个打印队列（CUPS），不开窗口\n"
                    "\n"
                    "选项：\n"
-                   "  --pdf 文件        写到这个文件；写成之前，同名的旧文件保持原样\n"
+                   "  --pdf 文件        写到这个文件；写成之前，同名的旧文件保持原样；- 是标准输出\n"
+                   "  --printer 队列    交给这个打印队列（lpstat -p 列出的名字），不等打印完\n"
                    "  --sheets N        卷子张数，1 到 %1（默认 %2）；每页两张，最后是答案页\n"
                    "  --operators 运算  %3中的一个或几个（默认 %4）\n"
                    "  --digits A,B      两个数的位数，同设置窗口的“出题位数”：大于 %5 按 %5，0 表示三位数对一位数"
@@ -190,7 +193,7 @@ QString CommandLine::helpText()
                    "  -h, --help        显示这段说明\n"
                    "  --version         显示版本\n"
                    "\n"
-                   "退出状态：0 写成；1 文件或说明写不出；2 选项有误。\n")
+                   "退出状态：0 写成或交给了打印队列；1 文件、打印作业或说明写不出；2 选项有误。\n")
             .arg(QString::number(mostSheets), QString::number(PrintJob().sheets), CommandLineMessages::operatorChoice(),
                  SheetPlanner::plan(start).value().operatorSet, most, start.firstCount, start.secondCount,
                  QString::number(std::numeric_limits<std::uint32_t>::max()));
@@ -203,12 +206,14 @@ QString CommandLine::versionText()
 
 QString CommandLine::reprintCommand(const PrintRequest &request, std::uint32_t seed)
 {
-    QString name = QFileInfo(request.file).fileName();
+    const bool toPrinter = !request.printer.isEmpty();
+    QString name = toPrinter ? request.printer : QFileInfo(request.file).fileName();
     if (!plainWord(name))
         name = u'\'' + name.replace(QStringLiteral("'"), QStringLiteral("'\\''")) + u'\'';
     // One arg() call: a file name may itself hold "%1".
-    QString command = QStringLiteral("sumora --pdf %1 --sheets %2 --operators %3 --digits %4,%5")
-                              .arg(name, QString::number(request.job.sheets), request.job.plan.operatorSet,
+    QString command = QStringLiteral("sumora %1 %2 --sheets %3 --operators %4 --digits %5,%6")
+                              .arg(toPrinter ? QStringLiteral("--printer") : QStringLiteral("--pdf"), name,
+                                   QString::number(request.job.sheets), request.job.plan.operatorSet,
                                    request.settings.firstCount, request.settings.secondCount);
     if (request.settings.fixedTime)
         command += QStringLiteral(" --time ") + request.settings.fixedSeconds;

@@ -16,7 +16,8 @@ namespace CommandLine {
 // What --pdf asks for, checked: the settings as the options dialog would hold them, and the job they give.
 struct PrintRequest
 {
-    QString file;
+    QString file;    // --pdf: where the set is written
+    QString printer; // --printer: the CUPS queue it goes to instead
     SheetSettings settings;
     PrintJob job;                      // its seed and reprint command are the run's to fill in
     std::optional<std::uint32_t> seed; // nothing: a new set at every run

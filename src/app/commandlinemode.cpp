@@ -1,4 +1,5 @@
-// The program run from the command line: printed sheets, help and version, without a window or a display.
+// The program run from the command line: printed sheets to a file or a printer queue, help and version, without a
+// window.
 #include "app/commandlinemode.h"
 
 #include "app/commandline.h"
@@ -6,6 +7,7 @@
 #include "messages/errortexts.h"
 #include "messages/printmessages.h"
 #include "print/outputfile.h"
+#include "print/printerqueue.h"
 #include "print/printjob.h"
 #include "print/sheetpdf.h"
 #include "shared/runtimeerror.h"
@@ -55,6 +57,25 @@ bool designFaceFound()
     return QRawFont::fromFont(font).familyName() == designFamily;
 }
 
+// Hands the set to a CUPS queue without waiting for it to print: a stopped queue holds the job, which is said.
+int send(const QString &queue, const PrintJob &job)
+{
+    QString warning;
+    std::optional<QString> failure;
+    try {
+        failure = PrinterQueue(queue).send(job, &warning);
+    } catch (const RuntimeError &error) {
+        failure = ErrorTexts::runtime(error);
+    }
+    if (failure) {
+        refuse(*failure);
+        return 1;
+    }
+    if (!warning.isEmpty())
+        refuse(warning);
+    return 0;
+}
+
 int print(const CommandLine::PrintRequest &request, char *program)
 {
     // The offscreen platform draws and finds fonts through fontconfig as any other, and needs no display.
@@ -68,10 +89,14 @@ int print(const CommandLine::PrintRequest &request, char *program)
         return 1;
     }
 
-    const OutputFile output(request.file);
     PrintJob job = request.job;
     // A new set at every run unless asked for one again; the seed is printed on every page.
     job.seed = request.seed ? *request.seed : QRandomGenerator::system()->generate();
+    if (!request.printer.isEmpty()) {
+        job.reprint = CommandLine::reprintCommand(request, job.seed);
+        return send(request.printer, job);
+    }
+    const OutputFile output(request.file);
     // The same set again goes to standard output too: /dev/fd/63 of a process substitution will be another.
     CommandLine::PrintRequest again = request;
     if (output.isStream())

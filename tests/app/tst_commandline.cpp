@@ -5,13 +5,15 @@
 
 namespace {
 
-// What a request comes to: operators, digit counts, seconds and sheets as the sheets will show them.
+// What a request comes to: operators, digit counts, seconds and sheets as the sheets will show them, and a queue.
 QString summary(const CommandLine::PrintRequest &request)
 {
-    return QStringLiteral("%1 %2,%3 %4s %5")
+    return QStringLiteral("%1 %2,%3 %4s %5 %6")
             .arg(request.job.plan.operatorSet, request.job.plan.firstCount, request.job.plan.secondCount)
             .arg(request.job.plan.seconds)
-            .arg(request.job.sheets);
+            .arg(request.job.sheets)
+            .arg(request.printer)
+            .trimmed();
 }
 
 } // namespace
@@ -47,6 +49,8 @@ private Q_SLOTS:
         QTest::newRow("value on a switch") << "--pdf a.pdf --no-answers=yes" << 2 << "--no-answers 不带值";
         QTest::newRow("stray argument") << "--pdf a.pdf b.pdf" << 2 << "多余的参数“b.pdf”";
         QTest::newRow("no file") << "--sheets 2" << 2 << "请用 --pdf";
+        QTest::newRow("a printer queue") << "--printer classroom --sheets 3" << 0 << "＋－ 1,1 65s 3 classroom";
+        QTest::newRow("file and printer") << "--pdf a.pdf --printer classroom" << 2 << "只能选一个";
         QTest::newRow("no sheets") << "--pdf a.pdf --sheets 0" << 2 << "--sheets 要 1 到 1000 之间的整数；“0”";
         QTest::newRow("too many sheets") << "--pdf a.pdf --sheets 1001" << 2 << "“1001”不是";
         QTest::newRow("sheets not whole") << "--pdf a.pdf --sheets 2.0" << 2 << "“2.0”不是";

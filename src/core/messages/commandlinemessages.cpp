@@ -54,7 +54,12 @@ QString CommandLineMessages::strayArgument(QStringView argument)
 
 QString CommandLineMessages::noFile()
 {
-    return QStringLiteral("请用 --pdf 文件 说明练习卷写到哪里（sumora --help 有全部选项）。");
+    return QStringLiteral("请用 --pdf 文件 或 --printer 队列 说明练习卷印到哪里（sumora --help 有全部选项）。");
+}
+
+QString CommandLineMessages::fileAndPrinter()
+{
+    return QStringLiteral("--pdf 和 --printer 只能选一个：练习卷要么写成文件，要么交给打印队列。");
 }
 
 QString CommandLineMessages::sheetsOutOfRange(QStringView value, int most)

@@ -17,6 +17,7 @@ QString missingValue(QStringView option);
 QString unexpectedValue(QStringView option);
 QString strayArgument(QStringView argument);
 QString noFile();
+QString fileAndPrinter();
 QString sheetsOutOfRange(QStringView value, int most);
 QString seedOutOfRange(QStringView value);
 QString noOperator();
