@@ -2,8 +2,8 @@
 #include "print/sheetpdf.h"
 
 #include "print/printjob.h"
-#include "sheet/sheetlayout.h"
 #include "sheet/sheetseries.h"
+#include "sheet/sheetshape.h"
 #include "sheet/sheettime.h"
 
 #include <QFont>
@@ -26,23 +26,75 @@ constexpr double left = 15;
 constexpr double right = pageWidth - left;
 constexpr double footLine = 289; // baseline of the page's foot
 
+constexpr double writingLine = 0.3; // pen widths
+constexpr double greyLine = 0.2;
+
+// A sheet on the question pages: its share of the page and where its parts stand, in millimetres from the top of
+// that share (across, from the page's left margin).
+struct SheetFrame
+{
+    int perPage;              // sheets one below the other, cut apart along dashed lines
+    double height;            // each sheet's share of the page
+    double cutLineInset;      // from the page's edges to the ends of the dashed line
+    double titleBaseline;     // "口算练习", the sheet's number and its time
+    double numberGap;         // from the title to the sheet's number
+    double blanksBaseline;    // 姓名, 日期, 用时, 得分, each starting a quarter of the width
+    double blankLine;         // the lines to write them on
+    double blankLineGap;      // from a blank's name to its line
+    double blankLineEnd;      // from a line's end to the next quarter
+    double headRule;          // the grey line under the head
+    double firstQuestionLine; // baseline of the first line of questions
+    double questionLinePitch; // from one line of questions to the next
+    double questionColumn;    // from one question's start to the next's in a line
+};
+
 // Two sheets a page, cut apart along the middle: each half is about A5, and the questions still stand in 16 pt
 // (三号, large enough for a first-year pupil) with 19 mm between lines and at least 25 mm after each "＝" to write
 // the answer in.
-constexpr int sheetsPerPage = 2;
-constexpr double halfPage = pageHeight / sheetsPerPage;
-constexpr double questionColumn = 45; // (right - left) / 4
-constexpr double firstQuestionLine = 52;
-constexpr double questionLinePitch = 19;
+constexpr SheetFrame questionPage{.perPage = 2,
+                                  .height = pageHeight / 2,
+                                  .cutLineInset = 8,
+                                  .titleBaseline = 17,
+                                  .numberGap = 6,
+                                  .blanksBaseline = 29,
+                                  .blankLine = 30,
+                                  .blankLineGap = 1,
+                                  .blankLineEnd = 4,
+                                  .headRule = 35,
+                                  .firstQuestionLine = 52,
+                                  .questionLinePitch = 19,
+                                  .questionColumn = (right - left) / SheetShape::rowsPerLine};
 
-// The answer pages hold 2 columns of 6 sheets, each sheet's answers where its questions stand.
-constexpr int answerColumns = 2;
-constexpr int answerRows = 6;
-constexpr double answerBlockWidth = (right - left) / answerColumns;
-constexpr double answerBlockTop = 27;
-constexpr double answerBlockHeight = 43;
-constexpr double answerColumn = 21;
-constexpr double answerLinePitch = 6;
+// The answer pages: blocks of a sheet's answers, each where its questions stand, in a grid across the page.
+struct AnswerFrame
+{
+    int columns;            // blocks side by side
+    int rows;               // blocks one below the other
+    double titleBaseline;   // "答案", at the top of each answer page
+    double top;             // of the first row of blocks
+    double blockWidth;      // from one block to the next across
+    double blockHeight;     // from one block to the next down
+    double blockGap;        // between a block's frame and the next block's
+    double inset;           // from a block's frame to its texts
+    double numberBaseline;  // the sheet's number, from the block's top
+    double firstAnswerLine; // baseline of the first line of answers, from the block's top
+    double answerLinePitch;
+    double answerColumn;
+};
+
+// 2 columns of 6 sheets a page.
+constexpr AnswerFrame answerPage{.columns = 2,
+                                 .rows = 6,
+                                 .titleBaseline = 17,
+                                 .top = 27,
+                                 .blockWidth = (right - left) / 2,
+                                 .blockHeight = 43,
+                                 .blockGap = 4,
+                                 .inset = 3,
+                                 .numberBaseline = 7,
+                                 .firstAnswerLine = 14,
+                                 .answerLinePitch = 6,
+                                 .answerColumn = 21};
 
 const QColor grey(0x59, 0x59, 0x59);
 
@@ -62,15 +114,24 @@ int pagesFor(int sheets, int perPage)
     return (sheets + perPage - 1) / perPage;
 }
 
-class SetPainter
+// Where the text of a sheet's row at index starts, in mm: first is where row 0's starts, step the distance to the
+// next column (width) and to the next line (height).
+QPointF cellPosition(QPointF first, QSizeF step, int index)
+{
+    const SheetShape::Cell cell = SheetShape::cellOf(index);
+    return {first.x() + cell.column * step.width(), first.y() + cell.line * step.height()};
+}
+
+// Draws a printed set page by page: the question pages, then the answer pages.
+class PrintedSetPainter
 {
 public:
-    SetPainter(QPdfWriter *writer, const PrintJob &job)
+    PrintedSetPainter(QPdfWriter *writer, const PrintJob &job)
         : m_writer(writer)
         , m_job(job)
         , m_painter(writer)
-        , m_pages(pagesFor(job.sheets, sheetsPerPage)
-                  + (job.answers ? pagesFor(job.sheets, answerColumns * answerRows) : 0))
+        , m_pages(pagesFor(job.sheets, questionPage.perPage)
+                  + (job.answers ? pagesFor(job.sheets, answerPage.columns * answerPage.rows) : 0))
     {
     }
 
@@ -99,104 +160,109 @@ private:
     int m_page = 1;
 };
 
-double SetPainter::width(Font font, const QString &text) const
+double PrintedSetPainter::width(Font font, const QString &text) const
 {
     return QFontMetricsF(m_fonts[font], m_writer).horizontalAdvance(text) * 25.4 / dotsPerInch;
 }
 
-void SetPainter::text(double x, double y, Font font, const QString &text, Align align)
+void PrintedSetPainter::text(double x, double y, Font font, const QString &text, Align align)
 {
     m_painter.setFont(m_fonts[font]);
     m_painter.setPen(font == Small ? grey : Qt::black);
     m_painter.drawText(QPointF(dots(align == Align::Right ? x - width(font, text) : x), dots(y)), text);
 }
 
-void SetPainter::line(double x1, double y1, double x2, double y2)
+void PrintedSetPainter::line(double x1, double y1, double x2, double y2)
 {
     m_painter.drawLine(QPointF(dots(x1), dots(y1)), QPointF(dots(x2), dots(y2)));
 }
 
-void SetPainter::sheet(double top, int number, const PrintedSheet &sheet)
+void PrintedSetPainter::sheet(double top, int number, const PrintedSheet &sheet)
 {
-    text(left, top + 17, Title, QStringLiteral("口算练习"));
-    text(left + width(Title, QStringLiteral("口算练习")) + 6, top + 17, Label, QStringLiteral("第%1张").arg(number));
-    text(right, top + 17, Label, QStringLiteral("限时 ") + SheetTime::countdownText(sheet.seconds), Align::Right);
-    constexpr double blankWidth = (right - left) / 4;
+    const SheetFrame &f = questionPage;
+    const QString title = QStringLiteral("口算练习");
+    text(left, top + f.titleBaseline, Title, title);
+    text(left + width(Title, title) + f.numberGap, top + f.titleBaseline, Label, QStringLiteral("第%1张").arg(number));
+    text(right, top + f.titleBaseline, Label, QStringLiteral("限时 ") + SheetTime::countdownText(sheet.seconds),
+         Align::Right);
     const std::array<QString, 4> blanks{QStringLiteral("姓名"), QStringLiteral("日期"), QStringLiteral("用时"),
                                         QStringLiteral("得分")};
+    constexpr double blankWidth = (right - left) / blanks.size();
     for (size_t i = 0; i < blanks.size(); ++i)
-        text(left + double(i) * blankWidth, top + 29, Label, blanks[i]);
-    for (int i = 0; i < SheetLayout::rowsPerSheet; ++i) {
-        const int column = i % SheetLayout::rowsPerLine;
-        const int row = i / SheetLayout::rowsPerLine;
-        text(left + column * questionColumn, top + firstQuestionLine + row * questionLinePitch, Question,
-             sheet.questions[i] + u'＝');
+        text(left + double(i) * blankWidth, top + f.blanksBaseline, Label, blanks[i]);
+    for (int i = 0; i < SheetShape::rowsPerSheet; ++i) {
+        const QPointF at = cellPosition({left, top + f.firstQuestionLine}, {f.questionColumn, f.questionLinePitch}, i);
+        text(at.x(), at.y(), Question, sheet.questions[i] + u'＝');
     }
 
     // The lines after the text, each kind under one pen: every change of pen is written into the page.
-    m_painter.setPen(QPen(Qt::black, dots(0.3)));
+    m_painter.setPen(QPen(Qt::black, dots(writingLine)));
     for (size_t i = 0; i < blanks.size(); ++i) {
         const double x = left + double(i) * blankWidth;
-        line(x + width(Label, blanks[i]) + 1, top + 30, x + blankWidth - 4, top + 30);
+        line(x + width(Label, blanks[i]) + f.blankLineGap, top + f.blankLine, x + blankWidth - f.blankLineEnd,
+             top + f.blankLine);
     }
-    m_painter.setPen(QPen(grey, dots(0.2)));
-    line(left, top + 35, right, top + 35);
+    m_painter.setPen(QPen(grey, dots(greyLine)));
+    line(left, top + f.headRule, right, top + f.headRule);
 }
 
-void SetPainter::answerBlock(double x, double top, int number, const PrintedSheet &sheet)
+void PrintedSetPainter::answerBlock(double x, double top, int number, const PrintedSheet &sheet)
 {
-    m_painter.setPen(QPen(grey, dots(0.2)));
+    const AnswerFrame &f = answerPage;
+    m_painter.setPen(QPen(grey, dots(greyLine)));
     m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawRect(QRectF(dots(x), dots(top), dots(answerBlockWidth - 4), dots(answerBlockHeight - 4)));
-    text(x + 3, top + 7, Label, QStringLiteral("第%1张").arg(number));
-    for (int i = 0; i < SheetLayout::rowsPerSheet; ++i) {
-        const int column = i % SheetLayout::rowsPerLine;
-        const int row = i / SheetLayout::rowsPerLine;
-        text(x + 3 + column * answerColumn, top + 14 + row * answerLinePitch, Answer, sheet.answers[i]);
+    m_painter.drawRect(QRectF(dots(x), dots(top), dots(f.blockWidth - f.blockGap), dots(f.blockHeight - f.blockGap)));
+    text(x + f.inset, top + f.numberBaseline, Label, QStringLiteral("第%1张").arg(number));
+    for (int i = 0; i < SheetShape::rowsPerSheet; ++i) {
+        const QPointF at = cellPosition({x + f.inset, top + f.firstAnswerLine}, {f.answerColumn, f.answerLinePitch}, i);
+        text(at.x(), at.y(), Answer, sheet.answers[i]);
     }
 }
 
-void SetPainter::foot()
+void PrintedSetPainter::foot()
 {
     text(left, footLine, Small, QStringLiteral("种子 %1").arg(m_job.seed));
     text(right, footLine, Small, QStringLiteral("%1/%2").arg(m_page).arg(m_pages), Align::Right);
 }
 
-void SetPainter::nextPage()
+void PrintedSetPainter::nextPage()
 {
     foot();
     m_writer->newPage();
     ++m_page;
 }
 
-bool SetPainter::drawSet()
+bool PrintedSetPainter::drawSet()
 {
     if (!m_painter.isActive())
         return false;
+    const SheetFrame &sheets = questionPage;
     SheetSeries questions(m_job.plan, m_job.seed);
     for (int k = 1; k <= m_job.sheets; ++k) {
-        const int place = (k - 1) % sheetsPerPage;
+        const int place = (k - 1) % sheets.perPage;
         if (k > 1 && place == 0)
             nextPage();
+        const double top = place * sheets.height;
         if (place > 0) {
-            m_painter.setPen(QPen(grey, dots(0.2), Qt::DashLine));
-            line(8, place * halfPage, pageWidth - 8, place * halfPage);
+            m_painter.setPen(QPen(grey, dots(greyLine), Qt::DashLine));
+            line(sheets.cutLineInset, top, pageWidth - sheets.cutLineInset, top);
         }
-        sheet(place * halfPage, k, questions.next());
+        sheet(top, k, questions.next());
     }
 
     if (m_job.answers) {
+        const AnswerFrame &blocks = answerPage;
         // The same seed again gives the same sheets: their answers need not be kept in the meantime.
         SheetSeries answers(m_job.plan, m_job.seed);
         for (int k = 1; k <= m_job.sheets; ++k) {
-            const int place = (k - 1) % (answerColumns * answerRows);
+            const int place = (k - 1) % (blocks.columns * blocks.rows);
             if (place == 0) {
                 nextPage();
-                text(left, 17, Title, QStringLiteral("答案"));
+                text(left, blocks.titleBaseline, Title, QStringLiteral("答案"));
             }
-            const int column = place % answerColumns;
-            const int row = place / answerColumns;
-            answerBlock(left + column * answerBlockWidth, answerBlockTop + row * answerBlockHeight, k, answers.next());
+            const int column = place % blocks.columns;
+            const int row = place / blocks.columns;
+            answerBlock(left + column * blocks.blockWidth, blocks.top + row * blocks.blockHeight, k, answers.next());
         }
     }
     foot();
@@ -214,5 +280,5 @@ bool SheetPdf::write(QIODevice *device, const PrintJob &job)
     // The command that prints the same set again goes with the file, where a reader's document properties show it;
     // on the pages it would cost a third of their size in letters of the face.
     writer.setCreator(job.reprint);
-    return SetPainter(&writer, job).drawSet();
+    return PrintedSetPainter(&writer, job).drawSet();
 }

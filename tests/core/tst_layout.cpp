@@ -1,5 +1,6 @@
-// Where the 20 question rows stand, in twips, with the practice window's row templates.
+// Where the 20 question rows stand: their lines and columns, and in twips with the practice window's row templates.
 #include "sheet/sheetlayout.h"
+#include "sheet/sheetshape.h"
 
 #include <QTest>
 
@@ -32,12 +33,34 @@ class TestLayout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cellOfARow_data();
+    void cellOfARow();
     void cellWidthOfTheDesign();
     void designPositions_data();
     void designPositions();
     void widerQuestionTemplateOnlyWidensThePitch();
     void answerBoxCentresOnATallerQuestion();
 };
+
+void TestLayout::cellOfARow_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    QTest::newRow("first row, top left") << 0 << 0 << 0;
+    QTest::newRow("fourth row ends the first line") << 3 << 0 << 3;
+    QTest::newRow("fifth row starts the second line") << 4 << 1 << 0;
+    QTest::newRow("last row, bottom right") << 19 << 4 << 3;
+}
+
+void TestLayout::cellOfARow()
+{
+    QFETCH(int, index);
+    QFETCH(int, line);
+    QFETCH(int, column);
+    QCOMPARE(SheetShape::cellOf(index).line, line);
+    QCOMPARE(SheetShape::cellOf(index).column, column);
+}
 
 void TestLayout::cellWidthOfTheDesign()
 {
@@ -65,9 +88,8 @@ void TestLayout::designPositions_data()
             {599, 1099, 1599, 2099, 2599},
     }};
     for (int e = 0; e < ElementCount; ++e) {
-        for (int i = 1; i <= rowsPerSheet; ++i) {
-            const int column = (i - 1) % rowsPerLine;
-            const int line = (i - 1) / rowsPerLine;
+        for (int i = 1; i <= SheetShape::rowsPerSheet; ++i) {
+            const auto [line, column] = SheetShape::cellOf(i - 1);
             QTest::addRow("%s of row %d (line %d, column %d)", elementName(Element(e)), i, line, column)
                     << i << Element(e) << lefts[size_t(e)][size_t(column)] << tops[size_t(e)][size_t(line)];
         }
@@ -97,8 +119,8 @@ void TestLayout::widerQuestionTemplateOnlyWidensThePitch()
     QCOMPARE(int(cellWidth(templates)), 2327);
     const auto wide = placeRows(templates, designHeights);
     const auto design = placeRows(designTemplates, designHeights);
-    for (int i = 0; i < rowsPerSheet; ++i) {
-        const int column = i % rowsPerLine;
+    for (int i = 0; i < SheetShape::rowsPerSheet; ++i) {
+        const int column = SheetShape::cellOf(i).column;
         for (int e = 0; e < ElementCount; ++e) {
             const float pitch = 2327.0f + (e == AnswerBox ? answerBoxGap : labelGap);
             const float firstLeft = design[0][size_t(e)].left;

@@ -12,14 +12,13 @@ qint16 SheetLayout::cellWidth(const Row &templates)
     return Numbers::toInt16(double(sum));
 }
 
-std::array<SheetLayout::Row, SheetLayout::rowsPerSheet>
+std::array<SheetLayout::Row, SheetShape::rowsPerSheet>
 SheetLayout::placeRows(const Row &templates, const std::array<float, ElementCount> &heights)
 {
     const qint16 w = cellWidth(templates);
-    std::array<Row, rowsPerSheet> rows{};
-    for (int i = 0; i < rowsPerSheet; ++i) {
-        const int column = i % rowsPerLine;
-        const int line = i / rowsPerLine;
+    std::array<Row, SheetShape::rowsPerSheet> rows{};
+    for (int i = 0; i < SheetShape::rowsPerSheet; ++i) {
+        const auto [line, column] = SheetShape::cellOf(i);
         Row &row = rows[size_t(i)];
         for (int e = 0; e < ElementCount; ++e) {
             TwipRect &rect = row[size_t(e)];

@@ -1,14 +1,15 @@
 // Where the 20 question rows of a sheet stand, in twips, worked out from the row templates.
 #pragma once
 
+#include "sheet/sheetshape.h"
+
 #include <QtGlobal>
 
 #include <array>
 
 namespace SheetLayout {
 
-inline constexpr int rowsPerSheet = 20;
-inline constexpr int rowsPerLine = 4;
+using SheetShape::rowsPerSheet; // the sheet's shape has its own home; the settings rules still name it from here
 
 // The four elements of a question row, in the order the sheet creates them.
 enum Element { Question, EqualsSign, Mark, AnswerBox, ElementCount };
@@ -45,6 +46,7 @@ qint16 cellWidth(const Row &templates);
 // Positions of rows 1 to 20 (index 0 is row 1). Every element takes its template's size with the
 // height given in heights (the labels size themselves to their text); Left and Top follow the
 // templates in single precision, one column to the next by cellWidth + labelGap (labels) or + answerBoxGap (box).
-std::array<Row, rowsPerSheet> placeRows(const Row &templates, const std::array<float, ElementCount> &heights);
+std::array<Row, SheetShape::rowsPerSheet> placeRows(const Row &templates,
+                                                    const std::array<float, ElementCount> &heights);
 
 } // namespace SheetLayout
