@@ -1,5 +1,6 @@
 // Fuzz target: the question generator with digit counts, operator sets and random draws all taken from the input.
 #include "fuzzcheck.h"
+#include "questioncontract.h"
 
 #include "questions/prmain.h"
 #include "questions/randomsource.h"
@@ -70,60 +71,6 @@ std::optional<int> countOf(const QString &text)
         return Numbers::toInt16(Numbers::leadingNumber(text));
     } catch (const RuntimeError &) {
         return std::nullopt;
-    }
-}
-
-int digitsOf(int value)
-{
-    int digits = 1;
-    while (value >= 10) {
-        value /= 10;
-        ++digits;
-    }
-    return digits;
-}
-
-// Reads "digits" from text at pos: no leading zero, at least 1.
-std::optional<int> operand(const QString &text, qsizetype &pos)
-{
-    const qsizetype start = pos;
-    while (pos < text.size() && text[pos] >= u'0' && text[pos] <= u'9' && pos - start < 6)
-        ++pos;
-    if (pos == start || text[start] == u'0')
-        return std::nullopt;
-    return text.mid(start, pos - start).toInt();
-}
-
-// The documented form: digits, one operator of the set, digits; operand digit counts max(count, 1),
-// the second operand of × and ÷ cut to its first two digits.
-void checkForm(const QString &question, const QString &set, int first, int second)
-{
-    qsizetype pos = 0;
-    const std::optional<int> x = operand(question, pos);
-    require(x.has_value(), "the question does not start with an operand of at least 1", question);
-    require(pos < question.size() && isOperator(question[pos]), "the operand is not followed by an operator", question);
-    const QChar op = question[pos++];
-    require(set.contains(op), "the operator is not in the set", question + QStringLiteral(" / ") + set);
-    const std::optional<int> y = operand(question, pos);
-    require(y.has_value() && pos == question.size(), "the question does not end with an operand of at least 1",
-            question);
-
-    const int m1 = std::max(first, 1);
-    const int m2 = std::max(second, 1);
-    const int dx = digitsOf(*x);
-    const int dy = digitsOf(*y);
-    if (op == Operators::plus) {
-        require(dx == m1 && dy == m2, "＋ operands have the wrong digit counts", question);
-    } else if (op == Operators::minus) {
-        require(*x > *y, "－ does not put the larger operand first", question);
-        require((dx == m1 && dy == m2) || (dx == m2 && dy == m1), "－ operands have the wrong digit counts", question);
-    } else if (op == Operators::times) {
-        require(dx == m1 && dy == std::min(m2, 2), "× operands have the wrong digit counts", question);
-    } else {
-        require(*x % *y == 0, "÷ gives a quotient that is not whole", question);
-        require(*x >= *y, "÷ dividend below the divisor", question);
-        require(*y <= 99 && dy <= std::max(m1, std::min(m2, 2)), "÷ divisor too long", question);
-        require(dx <= std::max(m1, std::min(m2, 2)), "÷ dividend too long", question);
     }
 }
 
@@ -244,7 +191,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                     "a usable count gave an error", detail);
             continue;
         }
-        checkForm(*question, set, *first, *second);
+        const QString breach = QuestionContract::breach(*question, set, *first, *second);
+        require(breach.isEmpty(), "the question breaks the generator's contract",
+                *question + QStringLiteral(": ") + breach + QStringLiteral(" / ") + set);
         // Every attempt draws the operator and each operand digit once.
         const long long perAttempt = 1 + std::max(*first, 1) + std::max(*second, 1);
         const long long used = source.draws() - drawsBefore;

@@ -1,4 +1,6 @@
 // The random source and the question generator: fed draws for exact texts, many seeds for the guarantees.
+#include "questioncontract.h"
+
 #include "questions/prmain.h"
 #include "questions/randomsource.h"
 #include "raised.h"
@@ -10,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <random>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -44,23 +45,19 @@ private:
     qsizetype m_used = 0;
 };
 
-// A reproducible stream per seed, so the properties are checked over many different sheets.
-class SeededSource : public RandomSource
+// A seeded source that counts its draws, so the properties are checked over many different sheets.
+class CountedSource : public RandomSource
 {
 public:
-    explicit SeededSource(unsigned seed)
-        : m_engine(seed)
-    {
-    }
+    using RandomSource::RandomSource;
     float next() override
     {
         ++m_used;
-        return float(m_engine() >> 8) / 16777216.0f;
+        return RandomSource::next();
     }
     int used() const { return m_used; }
 
 private:
-    std::mt19937 m_engine;
     int m_used = 0;
 };
 
@@ -89,49 +86,6 @@ QList<float> attempt(int position, qsizetype setSize, int x, int y)
     appendOperand(draws, x);
     appendOperand(draws, y);
     return draws;
-}
-
-// Checks the text contract for one question; returns what is wrong, or an empty text.
-QString contractBreach(const QString &question, QChar op, int firstDigits, int secondDigits)
-{
-    const qsizetype at = question.indexOf(op);
-    if (at < 0)
-        return u"operator missing"_s;
-    const QString left = question.left(at);
-    const QString right = question.mid(at + 1);
-    for (const QString &operand : {left, right}) {
-        if (operand.isEmpty() || operand.front() == u'0')
-            return u"empty operand or leading zero"_s;
-        for (const QChar c : operand) {
-            if (c < u'0' || c > u'9')
-                return u"operand holds a character other than an ASCII digit"_s;
-        }
-    }
-    const int a = left.toInt();
-    const int b = right.toInt();
-    if (a < 1 || b < 1 || a > 32767 || b > 32767)
-        return u"operand outside 1..32767"_s;
-    const int cut = std::min(secondDigits, 2); // "×" and "÷" keep two digits of the second operand
-    const qsizetype da = left.size();
-    const qsizetype db = right.size();
-    if (op == Operators::plus) {
-        if (da != firstDigits || db != secondDigits)
-            return u"digit counts differ from the settings"_s;
-    } else if (op == Operators::times) {
-        if (da != firstDigits || db != cut)
-            return u"digit counts differ from the settings"_s;
-    } else if (op == Operators::minus) {
-        if (a <= b)
-            return u"difference below 1"_s;
-        if (std::minmax(da, db) != std::minmax(qsizetype(firstDigits), qsizetype(secondDigits)))
-            return u"digit counts differ from the settings"_s;
-    } else {
-        if (a % b != 0 || a < b)
-            return u"quotient not a whole number of at least 1"_s;
-        if (db != std::min(firstDigits, cut) || da < db || da > std::max(firstDigits, cut))
-            return u"divisor or dividend has the wrong length"_s;
-    }
-    return {};
 }
 
 } // namespace
@@ -296,11 +250,11 @@ void TestQuestions::contractOverManySeeds()
                 const int secondDigits = countFirst ? partner.digits : digits;
                 const int perAttempt = 1 + firstDigits + secondDigits;
                 for (unsigned seed = 1; seed <= 50; ++seed) {
-                    SeededSource source(seed);
+                    CountedSource source(seed);
                     const QString question = PrMain::MakeQuestion(first, second, QString(op), source);
                     const QString context =
                             u"%1 from counts \"%2\", \"%3\", seed %4: "_s.arg(question, first, second).arg(seed);
-                    const QString breach = contractBreach(question, op, firstDigits, secondDigits);
+                    const QString breach = QuestionContract::breach(question, QString(op), firstDigits, secondDigits);
                     QVERIFY2(breach.isEmpty(), qPrintable(context + breach));
                     // Only "－" may discard attempts (equal operands); every attempt has the same size.
                     if (op == Operators::minus)
@@ -315,13 +269,13 @@ void TestQuestions::contractOverManySeeds()
 
 void TestQuestions::mixedSetUsesEveryOperator()
 {
-    SeededSource source(7);
+    RandomSource source(7);
     QString seen;
     for (int i = 0; i < 400; ++i) {
         const QString question = PrMain::MakeQuestion(u"2", u"2", allFour, source);
         const auto op = std::find_if(question.begin(), question.end(), [](QChar c) { return allFour.contains(c); });
         QVERIFY2(op != question.end(), qPrintable(question));
-        QVERIFY2(contractBreach(question, *op, 2, 2).isEmpty(), qPrintable(question));
+        QVERIFY2(QuestionContract::breach(question, allFour, 2, 2).isEmpty(), qPrintable(question));
         if (!seen.contains(*op))
             seen += *op;
     }

@@ -1,6 +1,7 @@
 // Monkey test: after each of the monkey's events the sheet still holds together.
 #include "fatalrecorder.h"
 #include "monkey.h"
+#include "questioncontract.h"
 #include "sheetprobe.h"
 
 #include "shared/numbers.h"
@@ -56,7 +57,6 @@ private:
     QString broken(VoDoMain &w) const
     {
         static const QRegularExpression rowName(QStringLiteral("^(Label1|Text2)_(\\d+)$"));
-        static const QRegularExpression questionForm(QStringLiteral("^[1-9]\\d*[＋－×÷][1-9]\\d*$"));
         static const QRegularExpression clockForm(QStringLiteral("^(\\d{2,}:\\d{2}|00:0-\\d+)$"));
         static const QSet<QString> scores = possibleScores();
 
@@ -88,8 +88,8 @@ private:
         }
         for (int row = 1; row <= rows; ++row) {
             const QString question = SheetProbe::control<QLabel>(&w, QStringLiteral("Label1_%1").arg(row))->text();
-            if (!questionForm.match(question).hasMatch())
-                return QStringLiteral("row %1 asks \"%2\"").arg(row).arg(question);
+            if (const QString breach = QuestionContract::formBreach(question); !breach.isEmpty())
+                return QStringLiteral("row %1 asks \"%2\": %3").arg(row).arg(question, breach);
         }
 
         for (const char *name : {"Tt1", "Tt2"}) {

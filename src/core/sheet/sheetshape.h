@@ -5,7 +5,6 @@ namespace SheetShape {
 
 inline constexpr int rowsPerSheet = 20; // the question rows of a sheet
 inline constexpr int rowsPerLine = 4;
-inline constexpr int linesPerSheet = rowsPerSheet / rowsPerLine;
 
 // Where a question row stands: its line from the top and its column from the left, both counted from 0.
 struct Cell
