@@ -25,7 +25,7 @@ STEPS = [
     ("  line edits made (24)", "QLineEdit::QLineEdit(QString const&, QWidget*)"),
     ("show() of the window", "QWidget::setVisible(bool) ["),
     ("event loop to the first frame", "QCoreApplication::exec()"),
-    ("  taskbar state of the windows (X atoms)", "WindowStacking::hideFromTaskbar("),
+    ("  taskbar state of the windows (X atoms)", "WindowManagerState::hideFromTaskbar("),
     ("font database set-up (fontconfig)", "QFontconfigDatabase::populateFontDatabase()"),
     ("font matching (findFont)", "QFontDatabasePrivate::findFont("),
     ("  fallback family lists (FcFontSort)", "QFontconfigDatabase::fallbacksForFamily("),

@@ -2,10 +2,11 @@
 #include "options/voop.h"
 
 #include "controls/captionlabel.h"
+#include "controls/design.h"
 #include "controls/designfont.h"
 #include "controls/handlerguard.h"
-#include "controls/windowstacking.h"
-#include "shared/twips.h"
+#include "controls/windowkeeper.h"
+#include "controls/windowmanagerstate.h"
 #include "sheet/sheetplan.h"
 
 #include <QCheckBox>
@@ -26,15 +27,6 @@ namespace {
 constexpr double dialogClientWidth = 4530;
 constexpr double dialogClientHeight = 1320;
 
-void setBackground(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::Button, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 void limitDigitCount(QLineEdit *box)
 {
     const QString limited = SheetPlanner::limitedDigitCount(box->text());
@@ -50,20 +42,8 @@ VoOp::VoOp(QWidget *sheetWindow, std::function<void()> confirm)
     , m_confirm(std::move(confirm))
 {
     createDesign();
+    new WindowKeeper(this, WindowKeeper::OffTaskbar);
     Form_Load();
-}
-
-bool VoOp::event(QEvent *event)
-{
-    // Off the taskbar before each mapping: the window manager drops the state whenever the dialog is hidden or closed.
-    if (event->type() == QEvent::Show && !event->spontaneous())
-        WindowStacking::hideFromTaskbar(this);
-    return QWidget::event(event);
-}
-
-int VoOp::pixels(double twips) const
-{
-    return Twips::toPixels(twips, logicalDpiY());
 }
 
 void VoOp::createDesign()
@@ -121,11 +101,11 @@ void VoOp::createDesign()
     setObjectName(QStringLiteral("VoOp"));
     setWindowTitle(QStringLiteral("设置选项"));
     setFont(DesignFont::song(9, false));
-    setFixedSize(pixels(dialogClientWidth), pixels(dialogClientHeight));
+    setFixedSize(Design::pixels(this, dialogClientWidth), Design::pixels(this, dialogClientHeight));
 
     const auto place = [this](QWidget *widget, const Place &at) {
         widget->setObjectName(QLatin1String(at.name));
-        widget->setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
+        widget->setGeometry(Design::pixelRect(this, at.left, at.top, at.width, at.height));
     };
     for (const CheckDesign &design : checks) {
         auto *box = new QCheckBox(QString::fromUtf16(design.caption), this);
@@ -159,8 +139,8 @@ void VoOp::createDesign()
     }
 
     for (QCheckBox *box : {Check1, Check2, Check3, Check4})
-        setBackground(box, Qt::white);
-    setBackground(Check5, palette().color(QPalette::HighlightedText));
+        Design::setBackground(box, Qt::white);
+    Design::setBackground(Check5, palette().color(QPalette::HighlightedText));
 
     connect(Tt1, &QLineEdit::textChanged, this, HandlerGuard::guarded(this, &VoOp::Tt1_Change));
     connect(Tt2, &QLineEdit::textChanged, this, HandlerGuard::guarded(this, &VoOp::Tt2_Change));
@@ -172,7 +152,7 @@ void VoOp::createDesign()
 
 void VoOp::Form_Load()
 {
-    WindowStacking::setTopMost(this, true);
+    WindowManagerState::setTopMost(this, true);
 }
 
 SheetSettings VoOp::settings() const

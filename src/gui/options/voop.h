@@ -32,13 +32,11 @@ public:
     void Tt2_Change();
 
 protected:
-    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void Form_Load();
     void createDesign();
-    int pixels(double twips) const;
 
     QPointer<QWidget> m_sheetWindow;
     std::function<void()> m_confirm;

@@ -4,8 +4,8 @@
 #include "controls/answerbox.h"
 #include "controls/captionlabel.h"
 #include "controls/controlarray.h"
-#include "controls/programicon.h"
-#include "controls/windowstacking.h"
+#include "controls/windowkeeper.h"
+#include "controls/windowmanagerstate.h"
 #include "options/voop.h"
 #include "sheet/grading.h"
 #include "sheet/sheetplan.h"
@@ -18,8 +18,6 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <algorithm>
-
 VoDoMain::VoDoMain(RandomSource &source, bool (*initStyles)())
     // A plain top-level window, not a dialog: GNOME's window manager drops the no-taskbar state of a dialog that
     // is transient for nothing. Title and close box only, no minimise or maximise.
@@ -29,6 +27,8 @@ VoDoMain::VoDoMain(RandomSource &source, bool (*initStyles)())
 {
     Form_Initialize();
     createDesign();
+    new WindowKeeper(this,
+                     WindowKeeper::OffTaskbar | WindowKeeper::IconAfterFirstFrame | WindowKeeper::BackFromMinimised);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &VoDoMain::onFocusWindowChanged);
     Form_Load();
 }
@@ -44,7 +44,7 @@ void VoDoMain::Form_Initialize()
 void VoDoMain::Form_Load()
 {
     // A failing step is skipped: the window is shown whatever the first build managed.
-    WindowStacking::setTopMost(this, true);
+    WindowManagerState::setTopMost(this, true);
     try {
         OutCm();
     } catch (const std::exception &error) {
@@ -161,9 +161,9 @@ void VoDoMain::Cmdbtn_Click()
 
 void VoDoMain::EndDo_Click()
 {
-    WindowStacking::setTopMost(this, false);
+    WindowManagerState::setTopMost(this, false);
     // The window manager applies the change asynchronously; a window destroyed first would keep it.
-    WindowStacking::whenNotTopMost(this, 300, [] { QCoreApplication::exit(EXIT_SUCCESS); });
+    WindowManagerState::whenNotTopMost(this, 300, [] { QCoreApplication::exit(EXIT_SUCCESS); });
 }
 
 void VoDoMain::Timer1_Timer()
@@ -183,62 +183,6 @@ void VoDoMain::Text2_KeyDown(int index, int keyCode, int shift)
     Q_UNUSED(shift);
     if (keyCode == AnswerBox::enterKey)
         VoTaPg_Click();
-}
-
-void VoDoMain::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    // Off the taskbar before it is mapped (QWidget::show makes the native window before it sends this).
-    if (!event->spontaneous())
-        WindowStacking::hideFromTaskbar(this);
-    // The icon's six pictures are read and handed to the window manager once the first frame is out: after the
-    // native window's first exposure, which paints it.
-    if (!m_iconAsked && windowHandle()) {
-        m_iconAsked = true;
-        windowHandle()->installEventFilter(this);
-    }
-}
-
-bool VoDoMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
-        watched->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon::icon()); });
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void VoDoMain::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    // Some window managers minimise any window (openbox's title button, GNOME's Super+H). With no taskbar button
-    // nothing would bring the sheet back while its clock runs on, so it comes straight back, on top as ever.
-    if (event->type() == QEvent::WindowStateChange && isMinimized())
-        restoreSoon();
-}
-
-void VoDoMain::restoreSoon()
-{
-    // The first time at once; after that at most every restoreGapMs, so that a window manager that minimises the
-    // window at every mapping does not keep a core busy with it.
-    constexpr qint64 restoreGapMs = 250;
-    if (m_restoreAsked)
-        return;
-    m_restoreAsked = true;
-    const qint64 since = m_lastRestore.isValid() ? m_lastRestore.elapsed() : restoreGapMs;
-    QTimer::singleShot(int(std::max<qint64>(0, restoreGapMs - since)), this, [this] {
-        m_restoreAsked = false;
-        if (isMinimized())
-            setWindowState(windowState() & ~Qt::WindowMinimized);
-        // A minimise that closely follows a return can reach Qt as no change at all; the window manager's own state
-        // tells, one gap after each return.
-        else if (!WindowStacking::restoreIfMinimised(this))
-            return;
-        m_lastRestore.start();
-        raise();
-        activateWindow();
-        restoreSoon();
-    });
 }
 
 void VoDoMain::closeEvent(QCloseEvent *event)

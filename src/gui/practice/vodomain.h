@@ -1,7 +1,6 @@
 // The practice window: the question sheet, its clock, grading and commands.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -43,9 +42,6 @@ public:
     void Text2_KeyDown(int index, int keyCode, int shift);
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -62,19 +58,14 @@ private:
     void createTimer();
     void createRows(const QStringList &questions);
     void placeRows();
-    int pixels(double twips) const;
 
     void removeRows();
-    void restoreSoon();
     void onFocusWindowChanged(QWindow *window);
 
     RandomSource &m_source;
     bool (*m_initStyles)();
     std::unique_ptr<VoOp> m_options;
     QPointer<QWindow> m_lastFocusWindow; // the program's last active window, kept while none is
-    bool m_iconAsked = false;            // the icon is set after the first frame
-    QElapsedTimer m_lastRestore;         // since the window last came back from being minimised
-    bool m_restoreAsked = false;         // a return from being minimised is on its way
 
     // Control arrays; element 0 of each is the hidden row template.
     QList<CaptionLabel *> Label1; // question

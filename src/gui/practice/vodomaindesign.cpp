@@ -4,12 +4,14 @@
 #include "controls/answerbox.h"
 #include "controls/captionlabel.h"
 #include "controls/controlarray.h"
+#include "controls/design.h"
 #include "controls/designfont.h"
 #include "controls/designline.h"
 #include "controls/designshape.h"
 #include "controls/handlerguard.h"
 #include "shared/twips.h"
 #include "sheet/sheetlayout.h"
+#include "sheet/sheetshape.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -30,13 +32,6 @@ const QColor red(0xFF, 0x00, 0x00);
 const QColor green(0x00, 0x80, 0x00);
 const QColor blue(0x00, 0x00, 0xFF);
 
-void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
-
 QString indexedName(const char *array, int index)
 {
     return QLatin1String(array) + u'_' + QString::number(index);
@@ -44,19 +39,14 @@ QString indexedName(const char *array, int index)
 
 } // namespace
 
-int VoDoMain::pixels(double twips) const
-{
-    return Twips::toPixels(twips, logicalDpiY());
-}
-
 void VoDoMain::createDesign()
 {
     setObjectName(QStringLiteral("VoDoMain"));
     setWindowTitle(QStringLiteral("Sumora(Brenn六周年纪念版)"));
     setFont(DesignFont::song(9, false));
-    setFixedSize(pixels(clientWidth), pixels(clientHeight));
+    setFixedSize(Design::pixels(this, clientWidth), Design::pixels(this, clientHeight));
     setAutoFillBackground(true);
-    setPaletteColor(this, QPalette::Window, windowColor);
+    Design::setColor(this, QPalette::Window, windowColor);
 
     createRowTemplates();
     createLabels();
@@ -88,18 +78,18 @@ void VoDoMain::createRowTemplates()
         const TwipRect &rect = SheetLayout::designTemplates[element];
         widget->setObjectName(indexedName(name, 0));
         widget->setFont(sheetFont);
-        widget->setGeometry(pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height));
+        widget->setGeometry(Design::pixelRect(this, rect.left, rect.top, rect.width, rect.height));
         widget->hide();
     };
     for (const LabelTemplate &row : labels) {
         auto *label = new CaptionLabel(this);
         label->setText(QString::fromUtf16(row.text));
-        setPaletteColor(label, QPalette::WindowText, row.color);
+        Design::setColor(label, QPalette::WindowText, row.color);
         design(label, row.name, row.element);
         (this->*row.array).append(label);
     }
     auto *box = new AnswerBox(this);
-    setPaletteColor(box, QPalette::Text, sheetText);
+    Design::setColor(box, QPalette::Text, sheetText);
     design(box, "Text2", SheetLayout::AnswerBox);
     Text2.append(box);
 }
@@ -125,8 +115,8 @@ void VoDoMain::createLabels()
     }};
 
     // The slogan's frame first, so that the slogan is drawn over it.
-    auto *shape = new DesignShape(this, QRect(pixels(2940), pixels(75), pixels(3015), pixels(495)),
-                                  QColor(0xC0, 0xFF, 0xFF), QColor(0x00, 0x80, 0x80), 2);
+    auto *shape = new DesignShape(this, Design::pixelRect(this, 2940, 75, 3015, 495), QColor(0xC0, 0xFF, 0xFF),
+                                  QColor(0x00, 0x80, 0x80), 2);
     shape->setObjectName(QStringLiteral("Shape1"));
 
     for (const LabelDesign &design : labels) {
@@ -134,8 +124,8 @@ void VoDoMain::createLabels()
         label->setObjectName(QLatin1String(design.name));
         label->setFont(DesignFont::song(design.pointSize, true));
         if (design.color.isValid())
-            setPaletteColor(label, QPalette::WindowText, design.color);
-        label->move(pixels(design.left), pixels(design.top));
+            Design::setColor(label, QPalette::WindowText, design.color);
+        label->move(Design::pixels(this, design.left), Design::pixels(this, design.top));
         label->setCaption(QString::fromUtf16(design.text));
         if (design.control)
             this->*design.control = label;
@@ -164,7 +154,7 @@ void VoDoMain::createButtons()
         auto *button = new QPushButton(QString::fromUtf16(design.caption), this);
         button->setObjectName(QLatin1String(design.name));
         button->setAutoDefault(false);
-        button->setGeometry(pixels(design.left), pixels(3810), pixels(1000), pixels(350));
+        button->setGeometry(Design::pixelRect(this, design.left, 3810, 1000, 350));
         connect(button, &QPushButton::clicked, this, HandlerGuard::guarded(this, design.click));
         this->*design.control = button;
     }
@@ -188,8 +178,8 @@ void VoDoMain::createLines()
     }};
 
     for (const LineDesign &design : lines) {
-        auto *line = new DesignLine(this, pixels(design.x1), pixels(design.x2), pixels(design.y), design.width,
-                                    design.color);
+        auto *line = new DesignLine(this, Design::pixels(this, design.x1), Design::pixels(this, design.x2),
+                                    Design::pixels(this, design.y), design.width, design.color);
         line->setObjectName(QLatin1String(design.name));
     }
 }
@@ -205,7 +195,7 @@ void VoDoMain::createTimer()
 
 void VoDoMain::createRows(const QStringList &questions)
 {
-    for (int i = 1; i <= SheetLayout::rowsPerSheet; ++i) {
+    for (int i = 1; i <= SheetShape::rowsPerSheet; ++i) {
         Label1.append(newElement(*Label1[0]));
         Label2.append(newElement(*Label2[0]));
         Label3.append(newElement(*Label3[0]));
@@ -235,10 +225,10 @@ void VoDoMain::placeRows()
     const auto rows = SheetLayout::placeRows(SheetLayout::designTemplates, heights);
 
     QWidget *previous = nullptr;
-    for (int i = 1; i <= SheetLayout::rowsPerSheet; ++i) {
+    for (int i = 1; i <= SheetShape::rowsPerSheet; ++i) {
         const SheetLayout::Row &row = rows[size_t(i - 1)];
         const auto place = [this](QWidget *widget, const TwipRect &rect) {
-            widget->move(pixels(rect.left), pixels(rect.top));
+            widget->move(Design::pixels(this, rect.left), Design::pixels(this, rect.top));
         };
         place(Label1[i], row[SheetLayout::Question]);
         place(Label2[i], row[SheetLayout::EqualsSign]);

@@ -1,5 +1,5 @@
-// Stacking and taskbar state of the program's top-level windows.
-#include "controls/windowstacking.h"
+// What the window manager holds about the program's windows: their layer, their taskbar button, being minimised.
+#include "controls/windowmanagerstate.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -59,7 +59,7 @@ bool holdsState(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t st
 } // namespace
 #endif
 
-void WindowStacking::setTopMost(QWidget *window, bool topMost)
+void WindowManagerState::setTopMost(QWidget *window, bool topMost)
 {
     QWindow *handle = window->windowHandle();
     if (!handle) {
@@ -72,7 +72,7 @@ void WindowStacking::setTopMost(QWidget *window, bool topMost)
     window->overrideWindowFlags(handle->flags());
 }
 
-void WindowStacking::whenNotTopMost(QWidget *window, int timeoutMs, const std::function<void()> &then)
+void WindowManagerState::whenNotTopMost(QWidget *window, int timeoutMs, const std::function<void()> &then)
 {
 #if defined(SUMORA_HAVE_XCB)
     xcb_connection_t *connection = x11Connection();
@@ -104,7 +104,7 @@ void WindowStacking::whenNotTopMost(QWidget *window, int timeoutMs, const std::f
 #endif
 }
 
-void WindowStacking::hideFromTaskbar(QWidget *window)
+void WindowManagerState::hideFromTaskbar(QWidget *window)
 {
 #if defined(SUMORA_HAVE_XCB)
     xcb_connection_t *connection = x11Connection();
@@ -126,7 +126,7 @@ void WindowStacking::hideFromTaskbar(QWidget *window)
 #endif
 }
 
-bool WindowStacking::restoreIfMinimised(QWidget *window)
+bool WindowManagerState::restoreIfMinimised(QWidget *window)
 {
 #if defined(SUMORA_HAVE_XCB)
     xcb_connection_t *connection = x11Connection();

@@ -1,11 +1,11 @@
-// Stacking and taskbar state of the program's top-level windows.
+// What the window manager holds about the program's windows: their layer, their taskbar button, being minimised.
 #pragma once
 
 #include <functional>
 
 class QWidget;
 
-namespace WindowStacking {
+namespace WindowManagerState {
 
 // Keeps the window above all windows that are not top-most, or returns it to the normal order,
 // without re-creating its native window.
@@ -25,4 +25,4 @@ void hideFromTaskbar(QWidget *window);
 // whether it did; on platforms without such a state it does nothing.
 bool restoreIfMinimised(QWidget *window);
 
-} // namespace WindowStacking
+} // namespace WindowManagerState
