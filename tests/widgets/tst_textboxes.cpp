@@ -1,9 +1,10 @@
-// The text boxes offscreen: the digit boxes never hold more than 2, and every box takes any length.
+// The text boxes offscreen: digit boxes hold at most 2, every box takes any length, a long one's cursor stands still.
 #include "sheetprobe.h"
 #include "sheettest.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QStyleHints>
 #include <QTest>
 
 using namespace SheetProbe;
@@ -77,13 +78,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("stands"); // the box's text afterwards; empty: the whole paste
         QTest::addColumn<QString>("reads");  // what the sheet makes of it
+        QTest::addColumn<bool>("steady");    // the cursor stands still while the box has the focus
         // clang-format off
-        QTest::newRow("fixed time 70 after 40,000 blanks") << "Text1" << 40000 << "70" << "" << "01:10";
-        QTest::newRow("fixed time 70 after 99,998 blanks") << "Text1" << 99998 << "70" << "" << "01:10";
-        QTest::newRow("first count 3 after 99,999 blanks") << "Tt1" << 99999 << "3" << "2" << "";
-        QTest::newRow("second count 1 after 99,999 blanks") << "Tt2" << 99999 << "1" << "" << "01:05";
-        QTest::newRow("first count 2 after 99,999 blanks") << "Tt1" << 99999 << "2" << "" << "01:25";
-        QTest::newRow("right answer after 99,998 blanks") << "Text2" << 99998 << "" << "" << "5.00";
+        QTest::newRow("fixed time 70 after 40,000 blanks") << "Text1" << 40000 << "70" << "" << "01:10" << true;
+        QTest::newRow("fixed time 70 after 99,998 blanks") << "Text1" << 99998 << "70" << "" << "01:10" << true;
+        QTest::newRow("first count 3 after 99,999 blanks") << "Tt1" << 99999 << "3" << "2" << "" << false;
+        QTest::newRow("second count 1 after 99,999 blanks") << "Tt2" << 99999 << "1" << "" << "01:05" << true;
+        QTest::newRow("first count 2 after 99,999 blanks") << "Tt1" << 99999 << "2" << "" << "01:25" << true;
+        QTest::newRow("right answer after 99,998 blanks") << "Text2" << 99998 << "" << "" << "5.00" << true;
         // clang-format on
     }
     void everyBoxTakesAnyLength()
@@ -93,10 +95,17 @@ private Q_SLOTS:
         QFETCH(QString, number);
         QFETCH(QString, stands);
         QFETCH(QString, reads);
-        VoDoMain &w = fresh();
+        QFETCH(bool, steady);
+        VoDoMain &w = m_program.startShown();
         QLineEdit *target = box == u"Text2" ? SheetProbe::box(&w, 1) : text(qPrintable(box));
         if (box == u"Text1")
             check("Check5")->setChecked(true);
+        if (box != u"Text2")
+            w.Cmdbtn_Click();
+        QVERIFY(QTest::qWaitForWindowActive(target->window()));
+        target->setFocus();
+        const int flashTime = QGuiApplication::styleHints()->cursorFlashTime();
+        QVERIFY(flashTime > 0);
         const QString pasted =
                 QString(blanks, u' ') + (number.isEmpty() ? rightAnswer(question(&w, 1)->text()) : number);
         QGuiApplication::clipboard()->setText(pasted);
@@ -104,6 +113,9 @@ private Q_SLOTS:
         QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(target->text().size(), stands.isEmpty() ? pasted.size() : stands.size());
         QVERIFY(target->text() == (stands.isEmpty() ? pasted : stands));
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime() == 0, steady);
+        target->clearFocus();
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), flashTime);
         if (box == u"Text2") {
             w.VoTaPg_Click();
             QCOMPARE(score(&w), reads);

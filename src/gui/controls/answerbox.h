@@ -8,9 +8,9 @@ class AnswerBox : public QLineEdit
     Q_OBJECT
 
 public:
-    // Takes any length of text, as the sheet's boxes have no limit of their own.
+    // Takes any length of text, as the sheet's boxes have no limit of their own; holding a long one, its cursor
+    // stands still while it has the focus.
     explicit AnswerBox(QWidget *parent = nullptr);
-    ~AnswerBox() override;
 
     // Key codes as the sheet sees them: both Enter keys are 13, other keys keep their Qt code.
     static constexpr int enterKey = 13;
@@ -28,16 +28,9 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void updateCursorBlinking();
-    void holdCursorSteady(bool steady);
-
     int m_index = 0;
     int m_handlingKeys = 0; // key handlers of this box now running; more than one when a handler lets events run
     bool m_retired = false;
-    bool m_cursorSteady = false; // the program's cursor flash time is 0 on this box's behalf
-    int m_flashTime = 0;         // ms, the flash time to go back to
 };

@@ -5,6 +5,7 @@
 #include "controls/design.h"
 #include "controls/designfont.h"
 #include "controls/handlerguard.h"
+#include "controls/steadycursor.h"
 #include "controls/windowkeeper.h"
 #include "controls/windowmanagerstate.h"
 #include "sheet/sheetplan.h"
@@ -116,6 +117,7 @@ void VoOp::createDesign()
     for (const BoxDesign &design : boxes) {
         auto *box = new QLineEdit(design.text, this);
         box->setMaxLength(std::numeric_limits<int>::max()); // no limit of their own
+        new SteadyCursor(box); // a long paste leaves the program idle, as in the answer boxes
         place(box, design.place);
         this->*design.control = box;
     }
