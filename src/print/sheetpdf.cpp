@@ -30,71 +30,45 @@ constexpr double writingLine = 0.3; // pen widths
 constexpr double greyLine = 0.2;
 
 // A sheet on the question pages: its share of the page and where its parts stand, in millimetres from the top of
-// that share (across, from the page's left margin).
+// that share (across, from the page's left margin). As it stands: two sheets a page, cut apart along the middle, each
+// half about A5, with the questions still in 16 pt (三号, large enough for a first-year pupil), 19 mm between lines
+// and at least 25 mm after each "＝" to write the answer in.
 struct SheetFrame
 {
-    int perPage;              // sheets one below the other, cut apart along dashed lines
-    double height;            // each sheet's share of the page
-    double cutLineInset;      // from the page's edges to the ends of the dashed line
-    double titleBaseline;     // "口算练习", the sheet's number and its time
-    double numberGap;         // from the title to the sheet's number
-    double blanksBaseline;    // 姓名, 日期, 用时, 得分, each starting a quarter of the width
-    double blankLine;         // the lines to write them on
-    double blankLineGap;      // from a blank's name to its line
-    double blankLineEnd;      // from a line's end to the next quarter
-    double headRule;          // the grey line under the head
-    double firstQuestionLine; // baseline of the first line of questions
-    double questionLinePitch; // from one line of questions to the next
-    double questionColumn;    // from one question's start to the next's in a line
+    int perPage = 2;                      // sheets one below the other, cut apart along dashed lines
+    double height = pageHeight / perPage; // each sheet's share of the page
+    double cutLineInset = 8;              // from the page's edges to the ends of the dashed line
+    double titleBaseline = 17;            // "口算练习", the sheet's number and its time
+    double numberGap = 6;                 // from the title to the sheet's number
+    double blanksBaseline = 29;           // 姓名, 日期, 用时, 得分, each starting a quarter of the width
+    double blankLine = 30;                // the lines to write them on
+    double blankLineGap = 1;              // from a blank's name to its line
+    double blankLineEnd = 4;              // from a line's end to the next quarter
+    double headRule = 35;                 // the grey line under the head
+    double firstQuestionLine = 52;        // baseline of the first line of questions
+    double questionLinePitch = 19;        // from one line of questions to the next
+    double questionColumn = (right - left) / SheetShape::rowsPerLine; // from one question's start to the next's
 };
 
-// Two sheets a page, cut apart along the middle: each half is about A5, and the questions still stand in 16 pt
-// (三号, large enough for a first-year pupil) with 19 mm between lines and at least 25 mm after each "＝" to write
-// the answer in.
-constexpr SheetFrame questionPage{.perPage = 2,
-                                  .height = pageHeight / 2,
-                                  .cutLineInset = 8,
-                                  .titleBaseline = 17,
-                                  .numberGap = 6,
-                                  .blanksBaseline = 29,
-                                  .blankLine = 30,
-                                  .blankLineGap = 1,
-                                  .blankLineEnd = 4,
-                                  .headRule = 35,
-                                  .firstQuestionLine = 52,
-                                  .questionLinePitch = 19,
-                                  .questionColumn = (right - left) / SheetShape::rowsPerLine};
-
-// The answer pages: blocks of a sheet's answers, each where its questions stand, in a grid across the page.
+// The answer pages: blocks of a sheet's answers, each where its questions stand, 2 columns of 6 blocks a page.
 struct AnswerFrame
 {
-    int columns;            // blocks side by side
-    int rows;               // blocks one below the other
-    double titleBaseline;   // "答案", at the top of each answer page
-    double top;             // of the first row of blocks
-    double blockWidth;      // from one block to the next across
-    double blockHeight;     // from one block to the next down
-    double blockGap;        // between a block's frame and the next block's
-    double inset;           // from a block's frame to its texts
-    double numberBaseline;  // the sheet's number, from the block's top
-    double firstAnswerLine; // baseline of the first line of answers, from the block's top
-    double answerLinePitch;
-    double answerColumn;
+    int columns = 2;                              // blocks side by side
+    int rows = 6;                                 // blocks one below the other
+    double titleBaseline = 17;                    // "答案", at the top of each answer page
+    double top = 27;                              // of the first row of blocks
+    double blockWidth = (right - left) / columns; // from one block to the next across
+    double blockHeight = 43;                      // from one block to the next down
+    double blockGap = 4;                          // between a block's frame and the next block's
+    double inset = 3;                             // from a block's frame to its texts
+    double numberBaseline = 7;                    // the sheet's number, from the block's top
+    double firstAnswerLine = 14;                  // baseline of the first line of answers, from the block's top
+    double answerLinePitch = 6;
+    double answerColumn = 21;
 };
 
-// 2 columns of 6 sheets a page.
-constexpr AnswerFrame answerPage{.columns = 2,
-                                 .rows = 6,
-                                 .titleBaseline = 17,
-                                 .top = 27,
-                                 .blockWidth = (right - left) / 2,
-                                 .blockHeight = 43,
-                                 .blockGap = 4,
-                                 .inset = 3,
-                                 .numberBaseline = 7,
-                                 .firstAnswerLine = 14,
-                                 .answerLinePitch = 6,
-                                 .answerColumn = 21};
+constexpr SheetFrame questionPage;
+constexpr AnswerFrame answerPage;
 
 const QColor grey(0x59, 0x59, 0x59);
 
