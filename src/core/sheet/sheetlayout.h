@@ -9,7 +9,6 @@
 
 namespace SheetLayout {
 
-using SheetShape::rowsPerSheet; // the sheet's shape has its own home; the settings rules still name it from here
 
 // The four elements of a question row, in the order the sheet creates them.
 enum Element { Question, EqualsSign, Mark, AnswerBox, ElementCount };

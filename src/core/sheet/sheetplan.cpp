@@ -6,7 +6,7 @@
 #include "shared/operators.h"
 #include "shared/runtimeerror.h"
 #include "sheet/settingserror.h"
-#include "sheet/sheetlayout.h"
+#include "sheet/sheetshape.h"
 #include "sheet/sheettime.h"
 
 namespace {
@@ -74,7 +74,7 @@ std::optional<SheetPlan> SheetPlanner::plan(const SheetSettings &settings)
 QStringList SheetPlanner::questions(const SheetPlan &plan, RandomSource &source)
 {
     QStringList questions;
-    for (int i = 0; i < SheetLayout::rowsPerSheet; ++i)
+    for (int i = 0; i < SheetShape::rowsPerSheet; ++i)
         questions.append(PrMain::MakeQuestion(plan.firstCount, plan.secondCount, plan.operatorSet, source));
     return questions;
 }

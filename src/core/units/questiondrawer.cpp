@@ -4,7 +4,7 @@
 #include "questions/prmain.h"
 #include "questions/randomsource.h"
 #include "shared/runtimeerror.h"
-#include "sheet/sheetlayout.h"
+#include "sheet/sheetshape.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,7 +35,7 @@ QStringList QuestionDrawer::sheet(RandomSource &random)
         throw RuntimeError(RuntimeError::Kind::InvalidCall);
     QStringList sheet;
     startRound();
-    for (int i = 0; i < SheetLayout::rowsPerSheet; ++i)
+    for (int i = 0; i < SheetShape::rowsPerSheet; ++i)
         sheet.append(m_source.isListed() ? drawnFromList(random) : drawnByGenerator(sheet, random));
     return sheet;
 }
