@@ -155,17 +155,17 @@ CommandLine::Outcome CommandLine::parse(const QStringList &arguments)
     request.settings = std::get<SheetSettings>(settings);
     try {
         // Never nothing: the options above always tick an operator.
-        request.job.plan = SheetPlanner::plan(request.settings).value();
+        request.job.source = SheetSource::plain(SheetPlanner::plan(request.settings).value());
     } catch (const SettingsError &error) {
         return Refusal{2, Messages::settings(error)};
     }
     // The window would hand such a sheet in at once; on paper it would read 00:00 or less.
-    if (request.job.plan.seconds < 1) {
+    if (request.job.source.seconds() < 1) {
         if (request.settings.fixedTime)
             return Refusal{2, Messages::timeBelowOneSecond(request.settings.fixedSeconds)};
         return Refusal{2,
                        Messages::computedTimeTooShort(request.settings.firstCount, request.settings.secondCount,
-                                                      request.job.plan.seconds)};
+                                                      request.job.source.seconds())};
     }
     return request;
 }
@@ -213,7 +213,7 @@ QString CommandLine::reprintCommand(const PrintRequest &request, std::uint32_t s
     // One arg() call: a file name may itself hold "%1".
     QString command = QStringLiteral("sumora %1 %2 --sheets %3 --operators %4 --digits %5,%6")
                               .arg(toPrinter ? QStringLiteral("--printer") : QStringLiteral("--pdf"), name,
-                                   QString::number(request.job.sheets), request.job.plan.operatorSet,
+                                   QString::number(request.job.sheets), request.job.source.plan().operatorSet,
                                    request.settings.firstCount, request.settings.secondCount);
     if (request.settings.fixedTime)
         command += QStringLiteral(" --time ") + request.settings.fixedSeconds;

@@ -1,7 +1,8 @@
-// What a printed set is made of: the sheet plan, the seed, how many sheets, and whether the answers come too.
+// What a printed set is made of: what its questions are drawn from, the seed, how many sheets, how many a page, and
+// whether the answers come too.
 #pragma once
 
-#include "sheet/sheetplan.h"
+#include "units/sheetsource.h"
 
 #include <QString>
 
@@ -9,9 +10,10 @@
 
 struct PrintJob
 {
-    SheetPlan plan;         // operators, digit counts and time, as the options dialog's OK would use them
+    SheetSource source;     // plain settings as the options dialog's OK would use them, or school units; the time
     std::uint32_t seed = 0; // where the questions' source starts
     int sheets = 1;
+    int perPage = 2;     // sheets on an A4 page: 1, 2 or 4
     bool answers = true; // answer pages after the question pages
     QString reprint;     // the command that makes the same set again, for the file's properties
 };

@@ -211,7 +211,7 @@ bool PrintedSetPainter::drawSet()
     if (!m_painter.isActive())
         return false;
     const SheetFrame &sheets = questionPage;
-    SheetSeries questions(m_job.plan, m_job.seed);
+    SheetSeries questions(m_job.source, m_job.seed);
     for (int k = 1; k <= m_job.sheets; ++k) {
         const int place = (k - 1) % sheets.perPage;
         if (k > 1 && place == 0)
@@ -227,7 +227,7 @@ bool PrintedSetPainter::drawSet()
     if (m_job.answers) {
         const AnswerFrame &blocks = answerPage;
         // The same seed again gives the same sheets: their answers need not be kept in the meantime.
-        SheetSeries answers(m_job.plan, m_job.seed);
+        SheetSeries answers(m_job.source, m_job.seed);
         for (int k = 1; k <= m_job.sheets; ++k) {
             const int place = (k - 1) % (blocks.columns * blocks.rows);
             if (place == 0) {

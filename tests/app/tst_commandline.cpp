@@ -9,8 +9,9 @@ namespace {
 QString summary(const CommandLine::PrintRequest &request)
 {
     return QStringLiteral("%1 %2,%3 %4s %5 %6")
-            .arg(request.job.plan.operatorSet, request.job.plan.firstCount, request.job.plan.secondCount)
-            .arg(request.job.plan.seconds)
+            .arg(request.job.source.plan().operatorSet, request.job.source.plan().firstCount,
+                 request.job.source.plan().secondCount)
+            .arg(request.job.source.seconds())
             .arg(request.job.sheets)
             .arg(request.printer)
             .trimmed();
