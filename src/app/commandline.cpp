@@ -31,6 +31,7 @@ constexpr std::array<ArgumentReader::Option, 15> options{{
 // How many sheets an A4 page may hold.
 constexpr std::array<std::uint32_t, 3> perPageChoices{1, 2, 4};
 
+// "1、2 或 4", for the help and the message.
 QString perPageChoice()
 {
     QStringList counts;
