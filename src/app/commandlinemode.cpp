@@ -1,5 +1,5 @@
-// The program run from the command line: printed sheets to a file or a printer queue, help and version, without a
-// window.
+// The program run from the command line: printed sheets to a file or a printer queue, help, version and the list of
+// units, without a window.
 #include "app/commandlinemode.h"
 
 #include "app/commandline.h"
@@ -172,7 +172,17 @@ std::optional<int> CommandLineMode::run(int argc, char *argv[])
 
     const CommandLine::Outcome outcome = CommandLine::parse(arguments);
     if (const auto *info = std::get_if<CommandLine::Info>(&outcome)) {
-        say(stdout, *info == CommandLine::Info::Help ? CommandLine::helpText() : CommandLine::versionText());
+        switch (*info) {
+        case CommandLine::Info::Help:
+            say(stdout, CommandLine::helpText());
+            break;
+        case CommandLine::Info::Version:
+            say(stdout, CommandLine::versionText());
+            break;
+        case CommandLine::Info::Units:
+            say(stdout, CommandLine::unitsText());
+            break;
+        }
         // A full disk or a closed pipe: buffered, the write fails only here.
         if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
             refuse(CommandLineMessages::outputFailed());
