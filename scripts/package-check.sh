@@ -43,17 +43,12 @@ status=0
 /usr/bin/python3 "$src/scripts/debian-copyright.py" --check || status=$?
 verdict "debian/copyright" "$status" "generated from .reuse/dep5 and LICENSES/"
 
-# The package. The monkey test's full 20,000 events belong to the main suite; the package build runs a shorter one.
-# Its test step skips the X server tests, as a distribution's build machine would, even when the test command has
-# asked for nothing to be skipped. SUMORA_PACKAGE_NOCHECK=1 leaves the test step out (the test command has just run
-# the suite).
-options="parallel=2${SUMORA_PACKAGE_NOCHECK:+ nocheck}"
+# The package, built without its test step (nocheck): the suite runs in the test command's own build trees, and
+# would only repeat here. A plain dpkg-buildpackage still runs it, without the X server tests.
+options="parallel=2 nocheck"
 status=0
 echo "== dpkg-buildpackage -us -uc -b, DEB_BUILD_OPTIONS=\"$options\" (log: build.log)"
-(cd "$src" && env -u SUMORA_TESTS_NO_SKIP DEB_BUILD_OPTIONS="$options" SUMORA_MONKEY_EVENTS=5000 \
-    dpkg-buildpackage -us -uc -b \
-    > "$work/build.log" 2>&1) || status=$?
-grep -E '^[0-9]+% tests passed|^[0-9]+: skipped:|\(Skipped\)$' "$work/build.log" || true
+(cd "$src" && DEB_BUILD_OPTIONS="$options" dpkg-buildpackage -us -uc -b > "$work/build.log" 2>&1) || status=$?
 [ "$status" -eq 0 ] || tail -n 60 "$work/build.log"
 deb="$(ls "$work"/sumora_*.deb 2> /dev/null | head -n 1 || true)"
 [ -n "$deb" ] || status=1

@@ -30,7 +30,7 @@ QString stateMessage(const QByteArray &uri)
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-state-message");
     ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"); // takes the request
     ipp_attribute_t *attribute = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
-    const QString message = attribute ? QString::fromUtf8(ippGetString(attribute, 0, nullptr)) : QString();
+    QString message = attribute ? QString::fromUtf8(ippGetString(attribute, 0, nullptr)) : QString();
     ippDelete(response);
     return message;
 }
