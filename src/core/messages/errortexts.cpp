@@ -58,3 +58,18 @@ QString ErrorTexts::runtime(const RuntimeError &error)
     }
     return QStringLiteral("运行时错误。");
 }
+
+QString ErrorTexts::settingsTitle()
+{
+    return QStringLiteral("设置有误");
+}
+
+QString ErrorTexts::runtimeLine(const QString &reason)
+{
+    return QStringLiteral("运行时错误：") + reason;
+}
+
+QString ErrorTexts::programEnds()
+{
+    return QStringLiteral("程序将要结束。");
+}

@@ -13,4 +13,10 @@ QString settings(const SettingsError &error);
 // What went wrong, for the message before the program ends.
 QString runtime(const RuntimeError &error);
 
+// The window messages around them: the settings message's title, the line that names a run-time error, and the
+// line after it that says the program ends.
+QString settingsTitle();
+QString runtimeLine(const QString &reason);
+QString programEnds();
+
 } // namespace ErrorTexts

@@ -24,7 +24,7 @@ void endProgram(const QString &message)
         fatalHandler()(message);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Sumora"), message + QStringLiteral("\n程序将要结束。"),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Sumora"), message + u'\n' + ErrorTexts::programEnds(),
                     QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
@@ -34,7 +34,7 @@ void endProgram(const QString &message)
 void explainSetting(QWidget *parent, const SettingsError &error)
 {
     // Not modal over the whole program: the learner corrects the value in the dialog after reading.
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("设置有误"), ErrorTexts::settings(error),
+    auto *box = new QMessageBox(QMessageBox::Warning, ErrorTexts::settingsTitle(), ErrorTexts::settings(error),
                                 QMessageBox::Ok, parent);
     box->setObjectName(QStringLiteral("SettingsMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -52,9 +52,9 @@ void HandlerGuard::run(QWidget *parent, const std::function<void()> &handler)
     } catch (const SettingsError &error) {
         explainSetting(parent, error);
     } catch (const RuntimeError &error) {
-        endProgram(QStringLiteral("运行时错误：") + ErrorTexts::runtime(error));
+        endProgram(ErrorTexts::runtimeLine(ErrorTexts::runtime(error)));
     } catch (const std::exception &error) {
-        endProgram(QStringLiteral("运行时错误：") + QString::fromLocal8Bit(error.what()));
+        endProgram(ErrorTexts::runtimeLine(QString::fromLocal8Bit(error.what())));
     }
 }
 
