@@ -61,7 +61,7 @@ inline constexpr SheetFrame strip{.perPage = 4,
                                   .blanksBaseline = 17.5,
                                   .blankLine = 18.5,
                                   .headRule = 21.5,
-                                  .firstQuestionLine = 31,
+                                  .firstQuestionLine = 29.5,
                                   .questionLinePitch = 9};
 
 // The frame for perPage sheets a page: 1, 4, or else the two a page.
