@@ -24,6 +24,7 @@ constexpr double writingLine = 0.3; // pen widths, in mm
 constexpr double greyLine = 0.2;
 
 const QColor grey(0x59, 0x59, 0x59);
+const QColor black(Qt::black);
 
 // Whole dots (1/1200 inch): nothing the eye sees, and the page description compresses better.
 double dots(double mm)
@@ -82,12 +83,16 @@ PagePainter::PagePainter(QPainter &painter, const PrintJob &job)
         names.append(unit->name.toString());
     m_title = names.isEmpty() ? QStringLiteral("口算练习") : names.join(u'、');
     // The title shares its line with the widest number, seed and time there can be.
-    const double room = right - left - width(m_fonts[Label], QStringLiteral("第1000张限时 00:00"))
-            - width(m_fonts[Small], QStringLiteral("种子 4294967295")) - 3 * m_frame.numberGap;
-    m_titleFont = m_fonts[Title];
-    const double wide = width(m_titleFont, m_title);
-    if (wide > room)
-        m_titleFont.setPixelSize(2 * int(m_titleFont.pixelSize() * room / wide / 2));
+    for (const QFont &font : m_fonts)
+        m_metrics.emplace_back(font, painter.device());
+    const double room = right - left - width(Label, QStringLiteral("第1000张限时 00:00"))
+            - width(Small, QStringLiteral("种子 4294967295")) - 3 * m_frame.numberGap;
+    m_titleWidth = width(Title, m_title);
+    if (m_titleWidth > room) {
+        m_fonts[Title].setPixelSize(2 * int(m_fonts[Title].pixelSize() * room / m_titleWidth / 2));
+        m_metrics[Title] = QFontMetricsF(m_fonts[Title], painter.device());
+        m_titleWidth = width(Title, m_title);
+    }
 }
 
 int PagePainter::questionPages(const PrintJob &job)
@@ -100,22 +105,40 @@ int PagePainter::pages(const PrintJob &job)
     return questionPages(job) + (job.answers ? pagesFor(job.sheets, answerPage.rows) : 0);
 }
 
-double PagePainter::width(const QFont &font, const QString &text) const
+double PagePainter::width(Font font, const QString &text) const
 {
-    return QFontMetricsF(font, m_painter.device()).horizontalAdvance(text) * 25.4 / dotsPerInch;
+    return m_metrics[font].horizontalAdvance(text) * 25.4 / dotsPerInch;
 }
 
-void PagePainter::text(double x, double y, const QFont &font, const QString &text, Align align)
+void PagePainter::text(double x, double y, Font font, const QString &text, Align align)
 {
-    m_painter.setFont(font);
-    m_painter.setPen(font == m_fonts[Small] ? grey : Qt::black);
+    // Setting the same font again costs as much as drawing a question.
+    if (font != m_font) {
+        m_painter.setFont(m_fonts[font]);
+        m_font = font;
+    }
+    const QColor &colour = font == Small ? grey : black;
+    if (m_painter.pen().color() != colour)
+        m_painter.setPen(colour);
     m_painter.drawText(QPointF(dots(align == Align::Right ? x - width(font, text) : x), dots(y)), text);
 }
 
-// UMing's × and ÷ are half-width glyphs, a third of the size of its ＋ and －: they are scaled to ＋'s ink, in the
-// same face, centred where ＋'s ink stands and taking its advance. Each stays one character of the question's run, so
-// that a reader of the file still finds one word, "84÷7＝".
-void PagePainter::arithmetic(double x, double y, const QFont &font, const QString &text)
+// UMing's × and ÷ are half-width glyphs, a third of the size of its ＋ and －: they are scaled to ＋'s ink, keeping
+// their shape, in the same face, centred where ＋'s ink stands and taking its advance. Each stays one character of
+// the question's run, so that a reader of the file still finds one word, "84÷7＝".
+const PagePainter::Symbol &PagePainter::symbol(Font font, QChar symbol)
+{
+    Symbol &drawn = m_symbols[2 * font + (symbol == u'÷')];
+    if (drawn.scale == 0) {
+        const QRectF plus = inkOf(m_fonts[font], QStringLiteral("＋"));
+        const QRectF ink = inkOf(m_fonts[font], symbol);
+        drawn.scale = std::min(plus.width() / ink.width(), plus.height() / ink.height());
+        drawn.offset = plus.center() - drawn.scale * ink.center();
+    }
+    return drawn;
+}
+
+void PagePainter::arithmetic(double x, double y, Font font, const QString &text)
 {
     qsizetype at = text.indexOf(u'×');
     if (at < 0)
@@ -123,19 +146,15 @@ void PagePainter::arithmetic(double x, double y, const QFont &font, const QStrin
     if (at < 0)
         return this->text(x, y, font, text);
     const QString head = text.left(at);
-    const QString symbol = text.mid(at, 1);
     this->text(x, y, font, head);
-    const QRectF plus = inkOf(font, QStringLiteral("＋"));
-    const QRectF ink = inkOf(font, symbol);
-    const double scale = std::min(plus.width() / ink.width(), plus.height() / ink.height()); // keeping its shape
-    const double symbolX = dots(x + width(font, head));
+    const double symbolX = x + width(font, head);
+    const Symbol &drawn = symbol(font, text[at]);
     m_painter.save();
-    m_painter.translate(symbolX + plus.center().x() - scale * ink.center().x(),
-                        dots(y) + plus.center().y() - scale * ink.center().y());
-    m_painter.scale(scale, scale);
-    m_painter.drawText(QPointF(0, 0), symbol);
+    m_painter.translate(QPointF(dots(symbolX), dots(y)) + drawn.offset);
+    m_painter.scale(drawn.scale, drawn.scale);
+    m_painter.drawText(QPointF(0, 0), text.mid(at, 1));
     m_painter.restore();
-    this->text(x + width(font, head) + width(font, QStringLiteral("＋")), y, font, text.mid(at + 1));
+    this->text(symbolX + width(font, QStringLiteral("＋")), y, font, text.mid(at + 1));
 }
 
 void PagePainter::line(double x1, double y1, double x2, double y2)
@@ -147,26 +166,25 @@ void PagePainter::sheet(double top, int number, const PrintedSheet &sheet)
 {
     const SheetFrame &f = m_frame;
     const double baseline = top + f.titleBaseline;
-    text(left, baseline, m_titleFont, m_title);
-    text(left + width(m_titleFont, m_title) + f.numberGap, baseline, m_fonts[Label],
-         QStringLiteral("第%1张").arg(number));
+    text(left, baseline, Title, m_title);
+    text(left + m_titleWidth + f.numberGap, baseline, Label, QStringLiteral("第%1张").arg(number));
     const QString time = QStringLiteral("限时 ") + SheetTime::countdownText(sheet.seconds);
-    text(right, baseline, m_fonts[Label], time, Align::Right);
-    text(right - width(m_fonts[Label], time) - f.numberGap, baseline, m_fonts[Small],
-         QStringLiteral("种子 %1").arg(m_job.seed), Align::Right);
+    text(right, baseline, Label, time, Align::Right);
+    text(right - width(Label, time) - f.numberGap, baseline, Small, QStringLiteral("种子 %1").arg(m_job.seed),
+         Align::Right);
     constexpr double blankWidth = (right - left) / blanks.size();
     for (size_t i = 0; i < blanks.size(); ++i)
-        text(left + double(i) * blankWidth, top + f.blanksBaseline, m_fonts[Label], blanks[i]);
+        text(left + double(i) * blankWidth, top + f.blanksBaseline, Label, blanks[i]);
     for (int i = 0; i < SheetShape::rowsPerSheet; ++i) {
         const QPointF at = cellPosition({left, top + f.firstQuestionLine}, {f.questionColumn, f.questionLinePitch}, i);
-        arithmetic(at.x(), at.y(), m_fonts[Question], sheet.questions[i] + u'＝');
+        arithmetic(at.x(), at.y(), Question, sheet.questions[i] + u'＝');
     }
 
     // The lines after the text, each kind under one pen: every change of pen is written into the page.
     m_painter.setPen(QPen(Qt::black, dots(writingLine)));
     for (size_t i = 0; i < blanks.size(); ++i) {
         const double x = left + double(i) * blankWidth;
-        line(x + width(m_fonts[Label], blanks[i]) + f.blankLineGap, top + f.blankLine, x + blankWidth - f.blankLineEnd,
+        line(x + width(Label, blanks[i]) + f.blankLineGap, top + f.blankLine, x + blankWidth - f.blankLineEnd,
              top + f.blankLine);
     }
     m_painter.setPen(QPen(grey, dots(greyLine)));
@@ -179,11 +197,11 @@ void PagePainter::answerBlock(double top, int number, const PrintedSheet &sheet)
     m_painter.setPen(QPen(grey, dots(greyLine)));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(QRectF(dots(left), dots(top), dots(right - left), dots(f.blockHeight - f.blockGap)));
-    text(left + f.inset, top + f.firstAnswerLine, m_fonts[Answer], QStringLiteral("第%1张").arg(number));
+    text(left + f.inset, top + f.firstAnswerLine, Answer, QStringLiteral("第%1张").arg(number));
     for (int i = 0; i < SheetShape::rowsPerSheet; ++i) {
         const QPointF at =
                 cellPosition({left + f.numberWidth, top + f.firstAnswerLine}, {f.answerColumn, f.answerLinePitch}, i);
-        arithmetic(at.x(), at.y(), m_fonts[Answer], sheet.questions[i] + u'＝' + sheet.answers[i]);
+        arithmetic(at.x(), at.y(), Answer, sheet.questions[i] + u'＝' + sheet.answers[i]);
     }
 }
 
@@ -197,6 +215,7 @@ PrintedSheet PagePainter::sheetAt(SheetSeries &series, int &next, int k)
 
 void PagePainter::draw(int page)
 {
+    m_font = FontCount; // a new page may start with the painter's own
     const int questionPages = PagePainter::questionPages(m_job);
     if (page <= questionPages) {
         const int first = (page - 1) * m_frame.perPage + 1;
@@ -210,11 +229,11 @@ void PagePainter::draw(int page)
         }
     } else {
         const AnswerFrame &f = answerPage;
-        text(left, f.titleBaseline, m_fonts[AnswerTitle], QStringLiteral("答案"));
-        text(right, f.titleBaseline, m_fonts[Small], QStringLiteral("种子 %1").arg(m_job.seed), Align::Right);
+        text(left, f.titleBaseline, AnswerTitle, QStringLiteral("答案"));
+        text(right, f.titleBaseline, Small, QStringLiteral("种子 %1").arg(m_job.seed), Align::Right);
         const int first = (page - questionPages - 1) * f.rows + 1;
         for (int k = first; k <= m_job.sheets && k < first + f.rows; ++k)
             answerBlock(f.top + (k - first) * f.blockHeight, k, sheetAt(m_answers, m_nextAnswer, k));
     }
-    text(right, footLine, m_fonts[Small], QStringLiteral("%1/%2").arg(page).arg(pages(m_job)), Align::Right);
+    text(right, footLine, Small, QStringLiteral("%1/%2").arg(page).arg(pages(m_job)), Align::Right);
 }
