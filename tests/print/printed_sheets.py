@@ -109,10 +109,11 @@ with tempfile.TemporaryDirectory() as folder:
     check(len(heads) == 5 and all("班级" in h and "种子 7" in h for h in heads), "each sheet: 班级 and the seed")
     # Nine sheets' answers a page; the widest questions a unit has ("100－90＝") leave 20 mm by 8 mm to write in.
     for per_page, pages in (("1", 12), ("2", 7), ("4", 5)):
-        run("--pdf", pdf, "--sheets", "10", "--per-page", per_page, "--unit", "tens", "--seed", "7")
+        laid = run("--pdf", pdf, "--sheets", "10", "--per-page", per_page, "--unit", "tens", "--seed", "7")
         across, down = room(pdf)
-        check(re.search(r"Pages: +(\d+)", tool("pdfinfo", pdf)).group(1) == str(pages) and across >= 20 and down >= 8
-              and len(re.findall(r"整十数加减法 第\d+张", read(pdf)[0])) == 10, f"--per-page {per_page}: {across} {down}")
+        check(laid.returncode == 0 and re.search(r"Pages: +(\d+)", tool("pdfinfo", pdf)).group(1) == str(pages)
+              and across >= 20 and down >= 8 and len(re.findall(r"整十数加减法 第\d+张", read(pdf)[0])) == 10,
+              f"--per-page {per_page}: {laid.stderr} {across} {down}")
 
     check(run(*args).returncode == 0 and read(pdf)[0] == text, "the same seed, the same set")
     run(*args[:-1], "8")
