@@ -1,4 +1,4 @@
-// The program's own command-line options: printed sheets, help and version.
+// The program's own command-line options: printed sheets, help, version and the list of units.
 #pragma once
 
 #include "print/printjob.h"
@@ -16,9 +16,9 @@ namespace CommandLine {
 // What --pdf asks for, checked: the settings as the options dialog would hold them, and the job they give.
 struct PrintRequest
 {
-    QString file;    // --pdf: where the set is written
-    QString printer; // --printer: the CUPS queue it goes to instead
-    SheetSettings settings;
+    QString file;                      // --pdf: where the set is written
+    QString printer;                   // --printer: the CUPS queue it goes to instead
+    SheetSettings settings;            // with --unit, only its fixed time counts
     PrintJob job;                      // its seed and reprint command are the run's to fill in
     std::optional<std::uint32_t> seed; // nothing: a new set at every run
 };
@@ -30,7 +30,7 @@ struct Refusal
     QString message;
 };
 
-enum class Info { Help, Version };
+enum class Info { Help, Version, Units };
 
 using Outcome = std::variant<Info, PrintRequest, Refusal>;
 
@@ -44,8 +44,11 @@ Outcome parse(const QStringList &arguments);
 
 QString helpText();
 QString versionText();
+// What --units prints: a line a unit, its id, its printed name, an example question and its note.
+QString unitsText();
 
-// The command that prints the same set again: the request's options with its seed.
+// The command that prints the same set again: the request's options with its seed, and the version as a shell
+// comment at its end (" # sumora 1.1.0"), since another version draws other sets.
 QString reprintCommand(const PrintRequest &request, std::uint32_t seed);
 
 } // namespace CommandLine

@@ -1,5 +1,5 @@
-// The program run from the command line: printed sheets to a file or a printer queue, help and version, without a
-// window.
+// The program run from the command line: printed sheets to a file or a printer queue, help, version and the list of
+// units, without a window.
 #include "app/commandlinemode.h"
 
 #include "app/commandline.h"
@@ -20,6 +20,8 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -74,6 +76,31 @@ int send(const QString &queue, const PrintJob &job)
     if (!warning.isEmpty())
         refuse(warning);
     return 0;
+}
+
+// bytes as text, each byte that is not part of a UTF-8 character written as "\xff": the name as the user typed it.
+QString withByteEscapes(QByteArrayView bytes)
+{
+    QString shown;
+    for (qsizetype i = 0; i < bytes.size();) {
+        qsizetype length = 4; // the longest character; a shorter one decodes whole first
+        QString character;
+        for (qsizetype n = 1; n <= std::min<qsizetype>(4, bytes.size() - i) && character.isEmpty(); ++n) {
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            const QString decoded = utf8.decode(bytes.sliced(i, n));
+            if (!utf8.hasError() && !decoded.isEmpty()) {
+                character = decoded;
+                length = n;
+            }
+        }
+        if (character.isEmpty()) {
+            shown += QStringLiteral("\\x%1").arg(uint(std::uint8_t(bytes[i])), 2, 16, QChar(u'0'));
+            length = 1;
+        }
+        shown += character;
+        i += length;
+    }
+    return shown;
 }
 
 int print(const CommandLine::PrintRequest &request, char *program)
@@ -134,7 +161,7 @@ std::optional<int> CommandLineMode::run(int argc, char *argv[])
         QStringDecoder utf8(QStringDecoder::Utf8);
         arguments.append(utf8.decode(QByteArrayView(argv[i])));
         if (utf8.hasError() && !undecodable)
-            undecodable = arguments.last();
+            undecodable = withByteEscapes(QByteArrayView(argv[i]));
     }
     if (!CommandLine::wanted(arguments))
         return std::nullopt;
@@ -145,7 +172,17 @@ std::optional<int> CommandLineMode::run(int argc, char *argv[])
 
     const CommandLine::Outcome outcome = CommandLine::parse(arguments);
     if (const auto *info = std::get_if<CommandLine::Info>(&outcome)) {
-        say(stdout, *info == CommandLine::Info::Help ? CommandLine::helpText() : CommandLine::versionText());
+        switch (*info) {
+        case CommandLine::Info::Help:
+            say(stdout, CommandLine::helpText());
+            break;
+        case CommandLine::Info::Version:
+            say(stdout, CommandLine::versionText());
+            break;
+        case CommandLine::Info::Units:
+            say(stdout, CommandLine::unitsText());
+            break;
+        }
         // A full disk or a closed pipe: buffered, the write fails only here.
         if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
             refuse(CommandLineMessages::outputFailed());

@@ -1,20 +1,33 @@
 // The command line's options: what each asks for, and each refusal with its exit status and message.
 #include "app/commandline.h"
+#include "units/unit.h"
 
 #include <QTest>
 
 namespace {
 
-// What a request comes to: operators, digit counts, seconds and sheets as the sheets will show them, and a queue.
+// What a request comes to: operators and digit counts (or units), seconds and sheets as the sheets will show them,
+// a queue, the filter and the sheets a page unless the default.
 QString summary(const CommandLine::PrintRequest &request)
 {
-    return QStringLiteral("%1 %2,%3 %4s %5 %6")
-            .arg(request.job.source.plan().operatorSet, request.job.source.plan().firstCount,
-                 request.job.source.plan().secondCount)
-            .arg(request.job.source.seconds())
-            .arg(request.job.sheets)
-            .arg(request.printer)
-            .trimmed();
+    const SheetSource &source = request.job.source;
+    QStringList units;
+    for (const Unit *unit : source.units())
+        units.append(unit->id);
+    const QString rules = units.isEmpty() ? source.plan().operatorSet
+                    + QStringLiteral(" %1,%2").arg(source.plan().firstCount, source.plan().secondCount)
+                                          : units.join(u',');
+    QString said = QStringLiteral("%1 %2s %3 %4")
+                           .arg(rules)
+                           .arg(source.seconds())
+                           .arg(request.job.sheets)
+                           .arg(request.printer)
+                           .trimmed();
+    if (source.filter().maxNumber)
+        said += QStringLiteral(" ≤%1").arg(*source.filter().maxNumber);
+    if (source.filter().regroup != QuestionFilter::Regroup::Any)
+        said += u' ' + QuestionFilter::regroupName(source.filter().regroup);
+    return request.job.perPage == 2 ? said : said + QStringLiteral(" %1/页").arg(request.job.perPage);
 }
 
 } // namespace
@@ -69,6 +82,28 @@ private Q_SLOTS:
         QTest::newRow("no time") << "--pdf a.pdf --time 0" << 2 << "“0”不到 1 秒";
         QTest::newRow("counts give no time") << "--pdf a.pdf --digits -5,1" << 2 << "做题用时是 -55 秒";
         QTest::newRow("seed beyond 32 bits") << "--pdf a.pdf --seed=4294967296" << 2 << "--seed 要";
+        QTest::newRow("one unit, its time") << "--pdf a.pdf --unit carry20" << 0 << "carry20 65s 1";
+        QTest::newRow("units each once, fixed time") << "--pdf a.pdf --unit 10,borrow20,10 --time 80" << 0 << "10,borrow20 80s 1";
+        QTest::newRow("units list: id, name, example, note") << "--units --pdf a.pdf" << 0 << "10           10以内加减法                   例：7＋3（不含 0）\n20           ";
+        QTest::newRow("max number narrows a unit") << "--printer classroom --unit 20 --max-number 0015" << 0 << "20 85s 1 classroom ≤15";
+        QTest::newRow("max number beyond int") << "--pdf a.pdf --max-number 4294967295" << 0 << "≤2147483647";
+        QTest::newRow("regroup none, 4 a page") << "--pdf a.pdf --regroup none --per-page 4" << 0 << "＋－ 1,1 65s 1 none 4/页";
+        QTest::newRow("regroup all, 1 a page") << "--pdf a.pdf --operators +x --regroup all --per-page 1" << 0 << "＋× 1,1 72s 1 all 1/页";
+        QTest::newRow("regroup any is no filter") << "--pdf a.pdf --regroup any --per-page 2" << 0 << "＋－ 1,1 65s 1";
+        QTest::newRow("help: new options from constants") << "-h" << 0 << "--per-page N      每页印几张：1、2 或 4（默认 2）";
+        QTest::newRow("help: regroup names") << "-h" << 0 << "none 一处也没有，all 每题至少一处，any 不限（默认 any）";
+        QTest::newRow("unit with operators") << "--pdf a.pdf --unit 10 --operators +" << 2 << "--unit 不能和 --operators 同用";
+        QTest::newRow("unit with regroup") << "--pdf a.pdf --regroup none --unit times" << 2 << "--unit 不能和 --regroup 同用";
+        QTest::newRow("empty set for an operator") << "--pdf a.pdf --operators +- --digits 1,1 --regroup all" << 2 << "按“--digits 1,1 --regroup all”，“－”一道题也出不了";
+        QTest::newRow("empty set for each operator") << "--pdf a.pdf --max-number 1" << 2 << "按“--digits 1,1 --max-number 1”，“＋”、“－”一道题";
+        QTest::newRow("empty set for a unit") << "--pdf a.pdf --unit times,carry20 --max-number 10" << 2 << "按“--max-number 10”，单元“carry20”（20以内进位加法）一道题也出不了";
+        QTest::newRow("unknown unit") << "--pdf a.pdf --unit carry20,carry30" << 2 << "--unit 里的“carry30”不是单元";
+        QTest::newRow("empty unit id") << "--pdf a.pdf --unit carry20," << 2 << "--unit 里的“”不是单元";
+        QTest::newRow("bad regroup") << "--pdf a.pdf --regroup some" << 2 << "--regroup 只能是 none、all 或 any；“some”不是";
+        QTest::newRow("bad per-page") << "--pdf a.pdf --per-page 3" << 2 << "--per-page 只能是 1、2 或 4；“3”不是";
+        QTest::newRow("per-page not a number") << "--pdf a.pdf --per-page two" << 2 << "“two”不是";
+        QTest::newRow("max number 0") << "--pdf a.pdf --max-number 0" << 2 << "--max-number 要 1 到 4294967295 之间的整数；“0”不是";
+        QTest::newRow("max number not whole") << "--pdf a.pdf --max-number 2.5" << 2 << "“2.5”不是";
         // clang-format on
     }
     void options()
@@ -84,7 +119,11 @@ private Q_SLOTS:
         if (const auto *request = std::get_if<CommandLine::PrintRequest>(&outcome)) {
             said = summary(*request);
             // The command at the foot of the pages makes the same set again.
-            const CommandLine::Outcome again = CommandLine::parse(CommandLine::reprintCommand(*request, 7).split(u' '));
+            // The version closes it as a shell comment.
+            const QString note = QStringLiteral(" # ") + CommandLine::versionText().trimmed();
+            const QString reprint = CommandLine::reprintCommand(*request, 7);
+            QVERIFY2(reprint.endsWith(note), qPrintable(reprint));
+            const CommandLine::Outcome again = CommandLine::parse(reprint.chopped(note.size()).split(u' '));
             QVERIFY(std::holds_alternative<CommandLine::PrintRequest>(again));
             QCOMPARE(summary(std::get<CommandLine::PrintRequest>(again)), said);
             QCOMPARE(std::get<CommandLine::PrintRequest>(again).seed, std::optional<std::uint32_t>(7));
@@ -93,8 +132,10 @@ private Q_SLOTS:
             exitStatus = refusal->status;
             QVERIFY2(!said.contains(u'\n'), qPrintable(said));
         } else {
-            said = std::get<CommandLine::Info>(outcome) == CommandLine::Info::Help ? CommandLine::helpText()
-                                                                                   : CommandLine::versionText();
+            const auto info = std::get<CommandLine::Info>(outcome);
+            said = info == CommandLine::Info::Help     ? CommandLine::helpText()
+                    : info == CommandLine::Info::Units ? CommandLine::unitsText()
+                                                       : CommandLine::versionText();
         }
         QVERIFY2(said.contains(says), qPrintable(said));
         QCOMPARE(exitStatus, status);

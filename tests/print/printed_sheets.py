@@ -187,7 +187,7 @@ with tempfile.TemporaryDirectory() as folder:
                 (1, "圈", "--pdf", os.path.join(folder, "loop1")),
                 (1, "只读", "--pdf", os.path.join(folder, "readonly.pdf")),
                 (1, "“AR PL UMing CN”", {"fonts": fonts}, "--pdf", pdf),
-                (2, "", "--pdf", os.path.join(folder, "\udcff.pdf"))]  # the bytes "\xff.pdf": not UTF-8
+                (2, "/\\xff.pdf”", "--pdf", os.path.join(folder, "\udcff.pdf"))]  # the bytes "\xff.pdf": not UTF-8
     if os.geteuid() == 0:  # root may write anywhere, but another user may not take root's file
         os.chmod(folder, 0o777)
         refusals.append((1, "另一个用户", {"user": 65534}, "--pdf", os.path.join(folder, "shared.pdf")))

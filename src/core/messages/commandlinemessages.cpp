@@ -5,6 +5,7 @@
 #include "messages/quoting.h"
 #include "shared/operators.h"
 #include "sheet/settingserror.h"
+#include "units/unit.h"
 
 #include <QStringView>
 
@@ -24,6 +25,13 @@ QString CommandLineMessages::operatorChoice()
             forms += (form == u'*' ? QStringLiteral(" '*'") : QStringLiteral(" ") + QChar(form));
     }
     return symbols + QStringLiteral("（或") + forms + QStringLiteral("）");
+}
+
+QString CommandLineMessages::alternatives(const QStringList &values)
+{
+    if (values.size() < 2)
+        return values.join(QString());
+    return values.first(values.size() - 1).join(u'、') + QStringLiteral(" 或 ") + values.last();
 }
 
 QString CommandLineMessages::notUtf8(QStringView argument)
@@ -72,6 +80,50 @@ QString CommandLineMessages::seedOutOfRange(QStringView value)
 {
     return QStringLiteral("--seed 要 0 到 %1 之间的整数；%2不是。")
             .arg(QString::number(std::numeric_limits<std::uint32_t>::max()), quoted(value));
+}
+
+QString CommandLineMessages::perPageNotAChoice(QStringView value, QStringView choices)
+{
+    return QStringLiteral("--per-page 只能是 %1；%2不是。").arg(choices, quoted(value));
+}
+
+QString CommandLineMessages::maxNumberOutOfRange(QStringView value)
+{
+    return QStringLiteral("--max-number 要 1 到 %1 之间的整数；%2不是。")
+            .arg(QString::number(std::numeric_limits<std::uint32_t>::max()), quoted(value));
+}
+
+QString CommandLineMessages::notARegroup(QStringView value, QStringView choices)
+{
+    return QStringLiteral("--regroup 只能是 %1；%2不是。").arg(choices, quoted(value));
+}
+
+QString CommandLineMessages::unitWithPlainOption(QStringView option)
+{
+    return QStringLiteral("--unit 不能和 %1 同用：单元自己定了运算、位数和进位退位。").arg(option);
+}
+
+QString CommandLineMessages::notAUnit(QStringView id)
+{
+    return QStringLiteral("--unit 里的%1不是单元：sumora --units 列出全部单元。").arg(quoted(id));
+}
+
+QString CommandLineMessages::emptyOperators(const QStringList &symbols, QStringView conditions)
+{
+    QStringList named;
+    for (const QString &symbol : symbols)
+        named.append(quoted(symbol));
+    return QStringLiteral("按%1，%2一道题也出不了：请放宽条件，或者不选出不了题的运算。")
+            .arg(quoted(conditions), named.join(u'、'));
+}
+
+QString CommandLineMessages::emptyUnits(const QList<const Unit *> &units, QStringView conditions)
+{
+    QStringList named;
+    for (const Unit *unit : units)
+        named.append(QStringLiteral("单元%1（%2）").arg(quoted(QString(unit->id)), unit->name));
+    return QStringLiteral("按%1，%2一道题也出不了：请放宽条件，或者不选出不了题的单元。")
+            .arg(quoted(conditions), named.join(u'、'));
 }
 
 QString CommandLineMessages::noOperator()
