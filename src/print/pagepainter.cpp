@@ -3,6 +3,7 @@
 
 #include "print/pageframes.h"
 #include "print/printjob.h"
+#include "print/sheetpdf.h"
 #include "sheet/sheetshape.h"
 #include "sheet/sheettime.h"
 #include "units/unit.h"
@@ -19,8 +20,8 @@ using namespace PageFrames;
 
 namespace {
 
-constexpr int dotsPerInch = 1200;
-constexpr double writingLine = 0.3; // pen widths, in mm
+constexpr int dotsPerInch = SheetPdf::dotsPerInch; // the painter's units
+constexpr double writingLine = 0.3;                // pen widths, in mm
 constexpr double greyLine = 0.2;
 
 const QColor grey(0x59, 0x59, 0x59);
