@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
         return 2;
     const SheetSource source = chosen ? SheetSource::ofUnits({chosen}, {}) : SheetSource::plain(plan);
 
-    // Two sheets a page, then twelve sheets' answers a page, as the program lays them out.
+    // Two sheets a page, then nine sheets' answers a page, each question with its answer, as the program lays them out.
     SheetSeries questions(source, 1);
     font.setPointSize(16);
     painter.setFont(font);
@@ -50,15 +50,15 @@ int main(int argc, char *argv[])
             painter.drawText(QPointF(i % 4 * 2 * line, (k % 2 * 6 + i / 4 + 1) * line), sheet.questions[i] + u'＝');
     }
     SheetSeries answers(source, 1);
-    font.setPointSize(12);
+    font.setPointSize(11);
     painter.setFont(font);
     for (int k = 0; k < sheets; ++k) {
-        if (k % 12 == 0)
+        if (k % 9 == 0)
             writer.newPage();
         const PrintedSheet sheet = answers.next();
         for (int i = 0; i < 20; ++i)
-            painter.drawText(QPointF((k % 2 * 4 + i % 4) * line, (k % 12 / 2 * 6 + i / 4 + 1) * line / 2),
-                             sheet.answers[i]);
+            painter.drawText(QPointF(i % 4 * 2 * line, (k % 9 * 6 + i / 4 + 1) * line / 4),
+                             sheet.questions[i] + u'＝' + sheet.answers[i]);
     }
     return painter.end() ? 0 : 1;
 }

@@ -16,7 +16,9 @@ PROGRAM = sys.argv[1]
 # No display of any kind, or one that is not there: printing needs none.
 ENV = {k: v for k, v in os.environ.items()
        if k not in ("DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE")}
-QUESTION = re.compile(r"(\d+)([＋－×÷])(\d+)＝")
+QUESTION = re.compile(r"(\d+)([＋－×÷])(\d+)＝")  # one word, × and ÷ too
+ANSWER = re.compile(r"(\d+)([＋－×÷])(\d+)＝(\d+)")
+MM = 25.4 / 72  # a PDF point
 failures = []
 
 
@@ -54,12 +56,28 @@ def tool(*args):
 
 
 def read(path):
-    """The text in drawing order, each sheet's questions, and the answers given under each sheet's label."""
+    """The text in drawing order, each sheet's questions, and each answer block's questions with their answers."""
     text = tool("pdftotext", "-raw", path, "-")
     asked, _, answered = text.partition("答案")
     questions = [QUESTION.findall(part) for part in re.split(r"第\d+张", asked)[1:]]
-    answers = [re.findall(r"\d+", part)[:20] for part in re.split(r"第\d+张", answered)[1:]]
+    answers = [ANSWER.findall(part) for part in re.split(r"第\d+张", answered)[1:]]
     return text, questions, answers
+
+
+def room(path):
+    """The least room to write an answer in on the question pages, in mm: across, from a question's "＝" to the next
+    word on its line or the right margin (200 mm); down, from one line of questions to the next."""
+    across, down = [], []
+    for page in tool("pdftotext", "-bbox", path, "-").split("<page ")[1:]:
+        if "答案" in page:
+            break
+        words = [(float(x0) * MM, float(x1) * MM, float(y1) * MM, w) for x0, x1, y1, w in
+                 re.findall(r'xMin="(\S+)" yMin="\S+" xMax="(\S+)" yMax="(\S+)">([^<]*)<', page)]
+        ends = [w for w in words if w[3].endswith("＝")]
+        across += [min([v[0] for v in words if abs(v[2] - w[2]) < 1 and v[0] > w[1]] + [200]) - w[1] for w in ends]
+        lines = sorted({round(w[2], 1) for w in ends})
+        down += [b - a for a, b in zip(lines, lines[1:])]
+    return min(across), min(down)
 
 
 def expected(a, op, b):
@@ -86,7 +104,16 @@ with tempfile.TemporaryDirectory() as folder:
               f"two digits against one, no leading zero: {a}{op}{b}")
         check(op != "÷" or int(a) % int(b) == 0, f"a quotient is whole: {a}{op}{b}")
         check(expected(a, op, b) >= 1, f"an answer is at least 1: {a}{op}{b}")
-    check(answers == [[str(expected(*x)) for x in q] for q in questions], f"answers match: {answers}")
+    check(answers == [[(*x, str(expected(*x))) for x in q] for q in questions], f"answers as a＋b＝c: {answers}")
+    heads = re.split(r"第\d+张", text.partition("答案")[0])[1:]
+    check(len(heads) == 5 and all("班级" in h and "种子 7" in h for h in heads), "each sheet: 班级 and the seed")
+    # Nine sheets' answers a page; the widest questions a unit has ("100－90＝") leave 20 mm by 8 mm to write in.
+    for per_page, pages in (("1", 12), ("2", 7), ("4", 5)):
+        laid = run("--pdf", pdf, "--sheets", "10", "--per-page", per_page, "--unit", "tens", "--seed", "7")
+        across, down = room(pdf)
+        check(laid.returncode == 0 and re.search(r"Pages: +(\d+)", tool("pdfinfo", pdf)).group(1) == str(pages)
+              and across >= 20 and down >= 8 and len(re.findall(r"整十数加减法 第\d+张", read(pdf)[0])) == 10,
+              f"--per-page {per_page}: {laid.stderr} {across} {down}")
 
     check(run(*args).returncode == 0 and read(pdf)[0] == text, "the same seed, the same set")
     run(*args[:-1], "8")
