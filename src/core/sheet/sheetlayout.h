@@ -9,7 +9,6 @@
 
 namespace SheetLayout {
 
-
 // The four elements of a question row, in the order the sheet creates them.
 enum Element { Question, EqualsSign, Mark, AnswerBox, ElementCount };
 
