@@ -25,7 +25,7 @@ constexpr double writingLine = 0.3;                // pen widths, in mm
 constexpr double greyLine = 0.2;
 
 const QColor grey(0x59, 0x59, 0x59);
-const QColor black(Qt::black);
+const QColor black(0, 0, 0);
 
 // Whole dots (1/1200 inch): nothing the eye sees, and the page description compresses better.
 double dots(double mm)
@@ -57,8 +57,7 @@ QPointF cellPosition(QPointF first, QSizeF step, int index)
     return {first.x() + cell.column * step.width(), first.y() + cell.line * step.height()};
 }
 
-const std::array<QString, 5> blanks{QStringLiteral("班级"), QStringLiteral("姓名"), QStringLiteral("日期"),
-                                    QStringLiteral("用时"), QStringLiteral("得分")};
+constexpr std::array<QStringView, 5> blanks{u"班级", u"姓名", u"日期", u"用时", u"得分"};
 
 // The box of text's outlines, in dots from its origin on the baseline.
 QRectF inkOf(const QFont &font, const QString &text)
@@ -175,7 +174,7 @@ void PagePainter::sheet(double top, int number, const PrintedSheet &sheet)
          Align::Right);
     constexpr double blankWidth = (right - left) / blanks.size();
     for (size_t i = 0; i < blanks.size(); ++i)
-        text(left + double(i) * blankWidth, top + f.blanksBaseline, Label, blanks[i]);
+        text(left + double(i) * blankWidth, top + f.blanksBaseline, Label, blanks[i].toString());
     for (int i = 0; i < SheetShape::rowsPerSheet; ++i) {
         const QPointF at = cellPosition({left, top + f.firstQuestionLine}, {f.questionColumn, f.questionLinePitch}, i);
         arithmetic(at.x(), at.y(), Question, sheet.questions[i] + u'＝');
@@ -185,8 +184,8 @@ void PagePainter::sheet(double top, int number, const PrintedSheet &sheet)
     m_painter.setPen(QPen(Qt::black, dots(writingLine)));
     for (size_t i = 0; i < blanks.size(); ++i) {
         const double x = left + double(i) * blankWidth;
-        line(x + width(Label, blanks[i]) + f.blankLineGap, top + f.blankLine, x + blankWidth - f.blankLineEnd,
-             top + f.blankLine);
+        line(x + width(Label, blanks[i].toString()) + f.blankLineGap, top + f.blankLine,
+             x + blankWidth - f.blankLineEnd, top + f.blankLine);
     }
     m_painter.setPen(QPen(grey, dots(greyLine)));
     line(left, top + f.headRule, right, top + f.headRule);
