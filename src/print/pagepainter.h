@@ -54,12 +54,12 @@ private:
     QPainter &m_painter;
     const PrintJob &m_job;
     const PageFrames::SheetFrame &m_frame;
-    std::array<QFont, FontCount> m_fonts;        // the title's smaller when many units' names would not fit
-    std::vector<QFontMetricsF> m_metrics;        // the fonts', on the painter's device
-    std::array<Symbol, 2 * FontCount> m_symbols; // × and ÷ in each font
-    Font m_font = FontCount;                     // the painter's, when it is one of them
-    QString m_title;                             // "口算练习", or the units' names
-    double m_titleWidth = 0;                     // in mm
+    std::array<QFont, FontCount> m_fonts; // the title's smaller when many units' names would not fit
+    std::vector<QFontMetricsF> m_metrics; // the fonts', on the painter's device
+    std::array<Symbol, std::size_t{2} * FontCount> m_symbols; // × and ÷ in each font
+    Font m_font = FontCount;                                  // the painter's, when it is one of them
+    QString m_title;                                          // "口算练习", or the units' names
+    double m_titleWidth = 0;                                  // in mm
     SheetSeries m_questions;
     SheetSeries m_answers;
     int m_nextQuestion = 1;
