@@ -1,12 +1,9 @@
 // The toolkit's floor for printed sheets: a bare QPdfWriter program that writes the same pages with the same texts
 // in AR PL UMing CN (each sheet's 20 questions, then the answers), and nothing else: no header, no lines, no foot.
-// With a unit's id the sheets hold that unit's questions instead of the default settings' plain ones.
 //
-//   sumora_bench_print_floor FILE SHEETS [UNIT]
+//   sumora_bench_print_floor FILE SHEETS
 #include "sheet/sheetplan.h"
 #include "sheet/sheetseries.h"
-#include "units/sheetsource.h"
-#include "units/unittable.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -18,7 +15,7 @@
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3 && argc != 4)
+    if (argc != 3)
         return 2;
     QGuiApplication app(argc, argv);
     const int sheets = std::atoi(argv[2]);
@@ -32,14 +29,9 @@ int main(int argc, char *argv[])
     const int line = writer.resolution() * 3 / 4; // three quarters of an inch, in the writer's dots
     // The program's default settings: "＋" and "－", one digit each.
     const SheetPlan plan = SheetPlanner::plan(SheetSettings::atStart()).value();
-    const QString unit = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
-    const Unit *chosen = UnitTable::find(unit);
-    if (argc == 4 && !chosen)
-        return 2;
-    const SheetSource source = chosen ? SheetSource::ofUnits({chosen}, {}) : SheetSource::plain(plan);
 
     // Two sheets a page, then nine sheets' answers a page, each question with its answer, as the program lays them out.
-    SheetSeries questions(source, 1);
+    SheetSeries questions(plan, 1);
     font.setPointSize(16);
     painter.setFont(font);
     for (int k = 0; k < sheets; ++k) {
@@ -49,7 +41,7 @@ int main(int argc, char *argv[])
         for (int i = 0; i < 20; ++i)
             painter.drawText(QPointF(i % 4 * 2 * line, (k % 2 * 6 + i / 4 + 1) * line), sheet.questions[i] + u'＝');
     }
-    SheetSeries answers(source, 1);
+    SheetSeries answers(plan, 1);
     font.setPointSize(11);
     painter.setFont(font);
     for (int k = 0; k < sheets; ++k) {
