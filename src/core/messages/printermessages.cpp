@@ -48,3 +48,8 @@ QString PrinterMessages::failed(const QString &queue, const QString &reason)
 {
     return QStringLiteral("无法把作业交给打印队列“%1”，原因是“%2”。").arg(queue, reasonText(reason));
 }
+
+QString PrinterMessages::noLibrary()
+{
+    return QStringLiteral("找不到 CUPS 的库 libcups.so.2（Debian 包 libcups2），练习卷交不到打印队列。");
+}
