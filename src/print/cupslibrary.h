@@ -33,6 +33,7 @@ public:
     // The library with every function found, or nothing when it is not installed (Debian's libcups2).
     static const CupsLibrary *get();
 
+// NOLINTNEXTLINE(bugprone-macro-parentheses): name is a function's name, not an expression
 #define SUMORA_CUPS_MEMBER(name) decltype(&::name) name = nullptr;
     SUMORA_CUPS_FUNCTIONS(SUMORA_CUPS_MEMBER)
 #undef SUMORA_CUPS_MEMBER
