@@ -1,7 +1,7 @@
 // The program's own command-line options: printed sheets, help, version and the list of units.
 #pragma once
 
-#include "print/printjob.h"
+#include "request/printjob.h"
 #include "sheet/sheetplan.h"
 
 #include <QString>

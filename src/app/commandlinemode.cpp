@@ -8,7 +8,7 @@
 #include "messages/printmessages.h"
 #include "print/outputfile.h"
 #include "print/printerqueue.h"
-#include "print/printjob.h"
+#include "request/printjob.h"
 #include "print/sheetpdf.h"
 #include "shared/runtimeerror.h"
 

@@ -2,7 +2,7 @@
 #include "print/pagepainter.h"
 
 #include "print/pageframes.h"
-#include "print/printjob.h"
+#include "request/printjob.h"
 #include "print/sheetpdf.h"
 #include "sheet/sheetshape.h"
 #include "sheet/sheettime.h"

@@ -3,7 +3,7 @@
 
 #include "messages/printermessages.h"
 #include "print/cupslibrary.h"
-#include "print/printjob.h"
+#include "request/printjob.h"
 #include "print/sheetpdf.h"
 
 #include <QBuffer>

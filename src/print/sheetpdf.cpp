@@ -2,7 +2,7 @@
 #include "print/sheetpdf.h"
 
 #include "print/pagepainter.h"
-#include "print/printjob.h"
+#include "request/printjob.h"
 
 #include <QPageLayout>
 #include <QPageSize>
