@@ -39,6 +39,11 @@ QString PrinterMessages::notAccepting(const QString &queue, const QString &reaso
                          : QStringLiteral("打印队列“%1”现在不接受作业，原因是“%2”。").arg(queue, why);
 }
 
+QString PrinterMessages::sent(const QString &queue)
+{
+    return QStringLiteral("练习卷已交给打印队列“%1”。").arg(queue);
+}
+
 QString PrinterMessages::held(const QString &queue)
 {
     return QStringLiteral("打印队列“%1”已停止，作业在队列里等待，队列重新启用后才会打印。").arg(queue);

@@ -23,6 +23,9 @@ QString notAccepting(const QString &queue, const QString &reason);
 // The queue took the job but is stopped: the job waits in it until the queue is started again.
 QString held(const QString &queue);
 
+// The queue took the job and will print it.
+QString sent(const QString &queue);
+
 // The CUPS client library (Debian's libcups2) is not installed, so no queue can be reached.
 QString noLibrary();
 

@@ -82,6 +82,11 @@ QString PrintMessages::notDrawn()
     return QStringLiteral("练习卷的页面画不出来。");
 }
 
+QString PrintMessages::saved(const QString &file)
+{
+    return QStringLiteral("练习卷已存为%1。").arg(Quoting::quoted(file));
+}
+
 QString PrintMessages::missingFont(const QString &family, const QString &package)
 {
     return QStringLiteral("缺少练习卷用的字体“%1”，印出来会是方框；请安装软件包“%2”。").arg(family, package);

@@ -25,6 +25,9 @@ QString ownerNotKept(const QString &file);
 // The pages could not be drawn at all.
 QString notDrawn();
 
+// The set was written whole to file.
+QString saved(const QString &file);
+
 // The sheets' face is not installed: family, and the Debian package that has it.
 QString missingFont(const QString &family, const QString &package);
 
