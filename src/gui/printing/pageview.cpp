@@ -80,6 +80,7 @@ double PageView::shownZoom() const
 
 void PageView::paintEvent(QPaintEvent *event)
 {
+    std::vector<int> drawnNow; // told after the paint, whose handlers might change the job
     {
         QPainter painter(viewport());
         painter.fillRect(event->rect(), palette().dark());
@@ -95,7 +96,10 @@ void PageView::paintEvent(QPaintEvent *event)
             if (!shown.intersects(event->rect()))
                 continue;
             painter.drawRect(shown.adjusted(-1, -1, 0, 0)); // a frame just outside the page
-            painter.drawImage(shown.topLeft(), image(page, viewport()->devicePixelRatioF()));
+            bool drawn = false;
+            painter.drawImage(shown.topLeft(), image(page, viewport()->devicePixelRatioF(), &drawn));
+            if (drawn)
+                drawnNow.push_back(page);
         }
     }
     // The images painted now stay; of the others, the latest painted within the budget.
@@ -109,6 +113,8 @@ void PageView::paintEvent(QPaintEvent *event)
                                    return bytes > imageBudget * 1024 * 1024;
                                }),
                   m_drawn.end());
+    for (int page : drawnNow)
+        Q_EMIT pageDrawn(page);
     Q_EMIT painted();
 }
 
@@ -145,7 +151,7 @@ int PageView::pageAt(int y) const
     return std::clamp((y - gap / 2) / pitch() + 1, 1, std::max(m_pages, 1));
 }
 
-const QImage &PageView::image(int page, qreal ratio)
+const QImage &PageView::image(int page, qreal ratio, bool *drawn)
 {
     const QSize size(qRound(m_pageWidth * ratio), qRound(m_pageHeight * ratio));
     for (Drawn &drawn : m_drawn) {
@@ -164,7 +170,7 @@ const QImage &PageView::image(int page, qreal ratio)
         SheetPdf::drawPage(painter, *m_job, page);
     }
     image.setDevicePixelRatio(ratio); // after drawing, which is in the image's own pixels
-    Q_EMIT pageDrawn(page);
+    *drawn = true;
     m_drawn.push_back({page, std::move(image), m_paints});
     return m_drawn.back().image;
 }

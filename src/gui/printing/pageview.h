@@ -33,7 +33,7 @@ public:
 
 Q_SIGNALS:
     void currentPageChanged(int page);
-    void pageDrawn(int page);    // drawn into its image, just before it is painted
+    void pageDrawn(int page);    // drawn into its image for a paint, told after it
     void painted();              // after a paint of the current job's pages in view
     void zoomStepped(int steps); // Ctrl and the wheel: larger (positive) or smaller
 
@@ -51,10 +51,10 @@ private:
         quint64 used = 0; // when last painted, in paints
     };
 
-    int pitch() const { return m_pageHeight + gap; } // from one page's top to the next one's, in pixels
-    int pageTop(int page) const;                     // in the column, in pixels
-    int pageAt(int y) const;                         // the page nearest to height y of the column
-    const QImage &image(int page, qreal ratio);
+    int pitch() const { return m_pageHeight + gap; }         // from one page's top to the next one's, in pixels
+    int pageTop(int page) const;                             // in the column, in pixels
+    int pageAt(int y) const;                                 // the page nearest to height y of the column
+    const QImage &image(int page, qreal ratio, bool *drawn); // *drawn set when it had to be drawn now
     void layOut();
     void follow(); // the current page and the anchor after scrolling
     void scrollToAnchor();
