@@ -1,16 +1,21 @@
 # Every start of Sumora shows the same first sheet: two starts read the same 20 questions on the screen-reader bus.
+import re
 import sys
 
 import xharness as x
 
 
-def read_sheet(path):
+def read_sheet(c, path):
     program = x.Program(path, accessible=True)
     try:
         program.wait_window()
         window = x.find_window(x.find_application(program.pid), x.TITLE)
         # The rows are made before the window is shown, so the first complete reading is the sheet.
         questions = x.wait_until(lambda: [r["question"].name for r in x.sheet_rows(window)] or None, 5) or []
+        # The practice window makes no printer: Qt's CUPS plugin and libcups stay unloaded.
+        with open(f"/proc/{program.pid}/maps") as maps:
+            printing = set(re.findall(r"\S*/lib(?:cupsprintersupport|cups)\.so\S*", maps.read()))
+        c.check(not printing, f"start (pid {program.pid}): no printing libraries loaded: {printing}")
         return program.pid, questions
     finally:
         program.stop()
@@ -21,8 +26,8 @@ def main():
     x.require_window_manager(c)
     bus = x.start_accessibility_bus()
     try:
-        first_pid, first = read_sheet(sys.argv[1])
-        second_pid, second = read_sheet(sys.argv[1])
+        first_pid, first = read_sheet(c, sys.argv[1])
+        second_pid, second = read_sheet(c, sys.argv[1])
     finally:
         bus.terminate()
         bus.wait(5)
