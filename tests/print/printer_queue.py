@@ -106,16 +106,14 @@ try:
 
         for pages, each, drawn in (("all", seed + 4, slice(0, 3)), ("2-3", seed + 5, slice(1, 3))):
             run("--pdf", f"{folder}/{each}.pdf", *OPTIONS, "--seed", str(each))
-            chosen = subprocess.run([DIALOG, QUEUE, pages, *OPTIONS, "--seed", str(each)], capture_output=True,
+            chosen = subprocess.run([DIALOG, QUEUE, pages, "--printer", QUEUE, *OPTIONS, "--seed", str(each)], capture_output=True,
                                     text=True, timeout=120, env=dict(ENV, QT_QPA_PLATFORM="offscreen"))
             job = arrived(each) if chosen.returncode == 0 else None
-            check(job is not None, f"pages {pages} through the dialog: {chosen.returncode} {chosen.stderr[-500:]!r}")
-            if job:
-                found.append(job)
-                printed, same = pictures(job), pictures(f"{folder}/{each}.pdf")[drawn]
-                near = [difference(a, b) for a, b in zip(printed, same)]
-                check(len(printed) == len(same) and max(near) < SAME_PAGE, f"pages {pages} arrived: {near}")
-
+            printed, same = (pictures(job), pictures(f"{folder}/{each}.pdf")[drawn]) if job else ([], [None])
+            found += [job] if job else []
+            near = [difference(a, b) for a, b in zip(printed, same)]
+            check(len(printed) == len(same) and max(near) < SAME_PAGE,
+                  f"pages {pages} through the dialog: {chosen.returncode} {chosen.stderr[-300:]!r} {near}")
     unknown = run("--printer", "sumora-no-such-queue", *OPTIONS)
     check(one_line(unknown, 1, "“sumora-no-such-queue”"), f"an unknown queue: {unknown}")
     gone = run("--printer", QUEUE, *OPTIONS, CUPS_SERVER="/nonexistent/cups.sock")
