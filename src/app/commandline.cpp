@@ -3,6 +3,7 @@
 
 #include "app/argumentreader.h"
 #include "messages/commandlinemessages.h"
+#include "request/optionwords.h"
 #include "request/reprintcommand.h"
 #include "units/unit.h"
 #include "units/unittable.h"
@@ -133,7 +134,7 @@ QString CommandLine::helpText()
             .arg(QString::number(SetOptions::mostSheets), QString::number(PrintJob().sheets),
                  CommandLineMessages::operatorChoice(), SheetPlanner::plan(start).value().operatorSet, most,
                  start.firstCount, start.secondCount, QString::number(std::numeric_limits<std::uint32_t>::max()),
-                 SetOptions::perPageChoice(), QString::number(PrintJob().perPage),
+                 OptionWords::perPageChoice(), QString::number(PrintJob().perPage),
                  QuestionFilter::regroupName(Regroup::None), QuestionFilter::regroupName(Regroup::All),
                  QuestionFilter::regroupName(Regroup::Any), QuestionFilter::regroupName(QuestionFilter().regroup));
 }

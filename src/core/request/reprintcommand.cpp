@@ -2,6 +2,7 @@
 // its seed.
 #include "request/reprintcommand.h"
 
+#include "request/optionwords.h"
 #include "request/setoptions.h"
 #include "units/unit.h"
 
@@ -43,7 +44,7 @@ QString ReprintCommand::of(Destination destination, const QString &name, const S
             ids.append(unit->id);
         command += QStringLiteral(" --unit ") + ids.join(u',');
     }
-    command += SetOptions::filterOptions(source.filter());
+    command += OptionWords::filterOptions(source.filter());
     if (set.settings.fixedTime)
         command += QStringLiteral(" --time ") + set.settings.fixedSeconds;
     command += QStringLiteral(" --seed %1").arg(seed);

@@ -2,7 +2,7 @@
 // the sheets and their pages, the settings or units the questions are drawn from, and the filter of both.
 #include "request/setoptions.h"
 
-#include "messages/quoting.h"
+#include "request/optionwords.h"
 #include "shared/numbers.h"
 #include "shared/operators.h"
 #include "sheet/settingserror.h"
@@ -61,7 +61,7 @@ void readPages(Reading &read, SetOptions::Checked &set)
         const std::optional<std::uint32_t> count = Numbers::wholeNumber(value);
         if (!count
             || std::ranges::none_of(SetOptions::perPageChoices, [&](int c) { return std::uint32_t(c) == *count; }))
-            read.fail(u"per-page", Messages::perPageNotAChoice(value, SetOptions::perPageChoice(), read.wording));
+            read.fail(u"per-page", Messages::perPageNotAChoice(value, OptionWords::perPageChoice(), read.wording));
         else
             set.job.perPage = int(*count);
     }
@@ -156,14 +156,9 @@ std::optional<QuestionFilter> readFilter(Reading &read)
     if (read.given(u"regroup")) {
         const std::optional<QuestionFilter::Regroup> regroup = QuestionFilter::regroupFrom(read.value(u"regroup"));
         if (!regroup) {
-            QStringList words;
-            for (const auto way :
-                 {QuestionFilter::Regroup::None, QuestionFilter::Regroup::All, QuestionFilter::Regroup::Any})
-                words.append(Quoting::quoted(SetOptions::regroupWords(way)));
-            const QString choices = read.wording == Wording::Option
-                    ? SetOptions::regroupChoice()
-                    : words.first(words.size() - 1).join(u'、') + u'或' + words.last();
-            read.fail(u"regroup", Messages::notARegroup(read.value(u"regroup"), choices, read.wording));
+            read.fail(u"regroup",
+                      Messages::notARegroup(read.value(u"regroup"), OptionWords::regroupChoice(read.wording),
+                                            read.wording));
         } else {
             filter.regroup = *regroup;
         }
@@ -171,25 +166,6 @@ std::optional<QuestionFilter> readFilter(Reading &read)
     if (!read.fine(u"max-number") || !read.fine(u"regroup"))
         return std::nullopt;
     return filter;
-}
-
-// The filter's conditions, and the digit counts of plain settings before them, as the options (each after a blank)
-// or the window's controls ("位数 1,1、最大数 20") name them.
-QString conditions(const QuestionFilter &filter, const SheetSettings *plain, Wording wording)
-{
-    const bool asOptions = wording == Wording::Option;
-    QStringList parts;
-    if (plain)
-        parts.append(Messages::optionName(u"digits", wording)
-                     + QStringLiteral(" %1,%2").arg(plain->firstCount, plain->secondCount));
-    if (filter.maxNumber)
-        parts.append(Messages::optionName(u"max-number", wording) + u' ' + QString::number(*filter.maxNumber));
-    if (filter.regroup != QuestionFilter::Regroup::Any) {
-        parts.append(Messages::optionName(u"regroup", wording)
-                     + (asOptions ? u' ' + QuestionFilter::regroupName(filter.regroup)
-                                  : SetOptions::regroupWords(filter.regroup)));
-    }
-    return asOptions ? QString(parts.isEmpty() ? QString() : u' ' + parts.join(u' ')) : parts.join(u'、');
 }
 
 // What the sheets draw from: the plain settings' plan, or the units of --unit; filtered, and each operator or unit
@@ -216,8 +192,8 @@ std::optional<SheetSource> readSource(Reading &read, const SheetSettings &settin
     if (!units) {
         SheetSource source = SheetSource::plain(*plan, *filter);
         if (!source.emptyParts().isEmpty()) {
-            const QString shaping = conditions(*filter, &settings, read.wording);
-            read.fail(u"operators", Messages::emptyOperators(source.emptyParts(), shaping.trimmed()));
+            const QString shaping = OptionWords::conditions(*filter, &settings, read.wording);
+            read.fail(u"operators", Messages::emptyOperators(source.emptyParts(), shaping));
             return std::nullopt;
         }
         return source;
@@ -228,7 +204,7 @@ std::optional<SheetSource> readSource(Reading &read, const SheetSettings &settin
         QList<const Unit *> empty;
         for (const QString &id : source.emptyParts())
             empty.append(UnitTable::find(id));
-        read.fail(u"unit", Messages::emptyUnits(empty, conditions(*filter, nullptr, read.wording).trimmed()));
+        read.fail(u"unit", Messages::emptyUnits(empty, OptionWords::conditions(*filter, nullptr, read.wording)));
         return std::nullopt;
     }
     return source;
@@ -246,45 +222,11 @@ std::variant<SetOptions::Checked, QList<Fault>> SetOptions::check(const Options 
     const std::optional<SheetSource> source = readSource(read, set.settings, plan);
     if (!read.faults.isEmpty())
         return read.faults;
-    set.job.source = *source;
+    set.job.source = source.value(); // a source is missing only with a fault
     return set;
 }
 
 QString SetOptions::controlName(QStringView option)
 {
     return Messages::optionName(option, Wording::Control);
-}
-
-QString SetOptions::perPageChoice()
-{
-    QStringList counts;
-    for (const int count : perPageChoices)
-        counts.append(QString::number(count));
-    return Messages::alternatives(counts);
-}
-
-QString SetOptions::regroupChoice()
-{
-    using Regroup = QuestionFilter::Regroup;
-    return Messages::alternatives({QuestionFilter::regroupName(Regroup::None),
-                                   QuestionFilter::regroupName(Regroup::All),
-                                   QuestionFilter::regroupName(Regroup::Any)});
-}
-
-QString SetOptions::regroupWords(QuestionFilter::Regroup regroup)
-{
-    switch (regroup) {
-    case QuestionFilter::Regroup::None:
-        return QStringLiteral("一处也没有");
-    case QuestionFilter::Regroup::All:
-        return QStringLiteral("每题至少一处");
-    case QuestionFilter::Regroup::Any:
-        break;
-    }
-    return QStringLiteral("不限");
-}
-
-QString SetOptions::filterOptions(const QuestionFilter &filter)
-{
-    return conditions(filter, nullptr, Wording::Option);
 }

@@ -5,7 +5,6 @@
 #include "messages/commandlinemessages.h"
 #include "request/printjob.h"
 #include "sheet/sheetplan.h"
-#include "units/questionfilter.h"
 
 #include <QHash>
 #include <QList>
@@ -47,14 +46,5 @@ std::variant<Checked, QList<Fault>> check(const Options &options, CommandLineMes
 
 // The print window's label for the control that holds an option's value ("sheets" gives "张数").
 QString controlName(QStringView option);
-
-// "1、2 或 4", for the help and the message.
-QString perPageChoice();
-// The names --regroup takes, as the help and its message list them: "none、all 或 any".
-QString regroupChoice();
-// What each way of carrying and borrowing is called in the window and the help ("一处也没有" for none).
-QString regroupWords(QuestionFilter::Regroup regroup);
-// The options that ask for the filter, each after a blank (" --max-number 20 --regroup none"); nothing without one.
-QString filterOptions(const QuestionFilter &filter);
 
 } // namespace SetOptions
