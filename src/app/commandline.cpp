@@ -39,11 +39,10 @@ bool CommandLine::wanted(const QStringList &arguments)
             continue;
         // As the reader reads it: the next argument is a value ("--pdf --print" names a file "--print").
         const QStringView name = QStringView(argument).sliced(2);
-        const auto option =
-                std::ranges::find_if(options, [&](const ArgumentReader::Option &o) { return name == o.name; });
         if (name == u"print")
             return false;
-        if (option != options.end() && option->takesValue)
+        if (std::ranges::any_of(options,
+                                [&](const ArgumentReader::Option &o) { return name == o.name && o.takesValue; }))
             ++i;
     }
     return ours;
@@ -89,7 +88,7 @@ CommandLine::Outcome CommandLine::parse(const QStringList &arguments)
     auto checked = SetOptions::check(given, Messages::Wording::Option);
     if (const auto *faults = std::get_if<QList<SetOptions::Fault>>(&checked))
         return Refusal{2, faults->first().message};
-    SetOptions::Checked &set = std::get<SetOptions::Checked>(checked);
+    const auto &set = std::get<SetOptions::Checked>(checked);
     request.settings = set.settings;
     request.job = set.job;
     request.seed = set.seed;
