@@ -8,8 +8,8 @@
 #include "messages/printmessages.h"
 #include "print/outputfile.h"
 #include "print/printerqueue.h"
-#include "request/printjob.h"
 #include "print/sheetpdf.h"
+#include "request/printjob.h"
 #include "shared/runtimeerror.h"
 
 #include <QBuffer>
