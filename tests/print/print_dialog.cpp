@@ -1,15 +1,18 @@
-// Prints a set through the system print dialog with the mouse, as a person does, then sends it as the dialog chose.
+// Prints a set from the print window with the mouse, as a person does: its "打印(&P)…", then the system print dialog.
 // print_dialog QUEUE PAGES OPTIONS... (PAGES: "all" or "2-3"; OPTIONS as sumora's, with --seed)
 #include "app/commandline.h"
-#include "print/sheetpdf.h"
-#include "printing/systemprint.h"
+#include "messages/printermessages.h"
+#include "printing/printwindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 static QWidget *shown(const char *name)
 {
@@ -51,16 +54,27 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
-    const auto request =
-            std::get<CommandLine::PrintRequest>(CommandLine::parse(QStringList{u"sumora"_qs} + arguments.mid(3)));
-    PrintJob job = request.job;
-    job.seed = request.seed.value();
+    const auto request = std::get<CommandLine::PrintWindow>(
+            CommandLine::parse(QStringList{u"sumora"_qs, u"--print"_qs} + arguments.mid(3)));
+    PrintWindow window(request.options);
+    window.show();
+    QString refusal; // a refused job is shown in a message box over the window
+    QTimer boxes;
+    QObject::connect(&boxes, &QTimer::timeout, &app, [&refusal] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            refusal = box->text();
+            box->close();
+        }
+    });
+    boxes.start(100);
     QMetaObject::invokeMethod(
             &app, [&arguments] { drive(arguments[1], arguments[2].split(u'-')); }, Qt::QueuedConnection);
-    const std::optional<SystemPrint::Choice> choice = SystemPrint::ask(nullptr, SheetPdf::pageCount(job));
-    if (!choice || choice->printer != arguments[1])
-        return 2;
-    const std::optional<QString> failure = SystemPrint::send(*choice, job);
-    qCritical("%s", qPrintable(failure.value_or(QString())));
-    return failure ? 1 : 0;
+    const QList<QPushButton *> buttons = window.findChildren<QPushButton *>();
+    const auto print = std::ranges::find(buttons, u"打印(&P)…"_qs, &QPushButton::text);
+    QTest::mouseClick(*print, Qt::LeftButton);
+    if (!refusal.isEmpty())
+        qCritical("%s", qPrintable(refusal));
+    return refusal.isEmpty() && window.findChild<QLabel *>(u"status"_qs)->text() == PrinterMessages::sent(arguments[1])
+            ? 0
+            : 1;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Sets sent by the real program to a real CUPS queue (sumora --printer QUEUE): what arrives has the pages of the
 --pdf file of the same seed, and an unknown, a rejecting and a stopped queue give the exit status and line they should.
-The same through the system print dialog, driven with the mouse by DIALOG (print_dialog.cpp), whole and pages 2-3.
+The same from the print window and the system print dialog, driven with the mouse by DIALOG (print_dialog.cpp),
+whole and pages 2-3.
 Runs inside scripts/cups-session.sh, which gives a private scheduler (CUPS_SERVER) and its cups-pdf queue.
 
 printer_queue.py PROGRAM DIALOG"""
@@ -106,7 +107,7 @@ try:
 
         for pages, each, drawn in (("all", seed + 4, slice(0, 3)), ("2-3", seed + 5, slice(1, 3))):
             run("--pdf", f"{folder}/{each}.pdf", *OPTIONS, "--seed", str(each))
-            chosen = subprocess.run([DIALOG, QUEUE, pages, "--printer", QUEUE, *OPTIONS, "--seed", str(each)], capture_output=True,
+            chosen = subprocess.run([DIALOG, QUEUE, pages, *OPTIONS, "--seed", str(each)], capture_output=True,
                                     text=True, timeout=120, env=dict(ENV, QT_QPA_PLATFORM="offscreen"))
             job = arrived(each) if chosen.returncode == 0 else None
             printed, same = (pictures(job), pictures(f"{folder}/{each}.pdf")[drawn]) if job else ([], [None])
