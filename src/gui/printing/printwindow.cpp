@@ -17,10 +17,12 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 
 PrintWindow::PrintWindow(const SetOptions::Options &given, QWidget *parent)
@@ -51,6 +53,10 @@ PrintWindow::PrintWindow(const SetOptions::Options &given, QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(side);
     layout->addWidget(m_preview, 1);
+
+    // Room for the choices and a readable page beside them, within the screen's free area.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        resize(QSize(1120, 820).boundedTo(screen->availableSize() * 9 / 10));
 
     connect(m_form, &PrintForm::changed, this, &PrintWindow::check);
     connect(m_print, &QPushButton::clicked, this, &PrintWindow::printClicked);
