@@ -124,7 +124,7 @@ void PageView::resizeEvent(QResizeEvent *event)
     layOut();
 }
 
-void PageView::scrollContentsBy(int, int)
+void PageView::scrollContentsBy(int /*dx*/, int /*dy*/)
 {
     viewport()->update();
     follow();

@@ -75,70 +75,61 @@ QWidget *PrintForm::lastControl() const
 
 void PrintForm::fill(const SetOptions::Options &given)
 {
-    const auto keep = [this, &given](const QString &option) { m_given.insert(option, given.value(option)); };
-    m_custom->setChecked(true);
-    if (given.contains(QStringLiteral("unit"))) {
-        m_byUnits->setChecked(true);
-        const QStringList ids = given.value(QStringLiteral("unit")).split(u',');
-        for (const QString &id : ids) {
-            QListWidgetItem *item = nullptr;
-            for (int i = 0; i < m_units->count() && !item; ++i) {
-                if (m_units->item(i)->data(Qt::UserRole).toString() == id)
-                    item = m_units->item(i);
-            }
-            if (item)
-                item->setCheckState(Qt::Checked);
-            else
-                keep(QStringLiteral("unit"));
-        }
-    }
-    if (given.contains(QStringLiteral("operators"))) {
-        const QString operators = given.value(QStringLiteral("operators"));
+    // A value the controls cannot show is kept as typed.
+    const auto shown = [this, &given](bool shown, const QString &option) {
+        if (!shown && given.contains(option))
+            m_given.insert(option, given.value(option));
+    };
+    const auto choose = [&shown, &given](QComboBox *box, int index, const QString &option) {
+        if (index >= 0 && given.contains(option))
+            box->setCurrentIndex(index);
+        shown(index >= 0, option);
+    };
+    const QString unit = QStringLiteral("unit");
+    const QString operators = QStringLiteral("operators");
+    const QString digits = QStringLiteral("digits");
+    (given.contains(unit) ? m_byUnits : m_custom)->setChecked(true);
+    for (const QString &id : given.value(unit).split(u',', Qt::SkipEmptyParts))
+        shown(checkUnit(id), unit);
+    if (given.contains(operators)) {
         for (QCheckBox *box : m_operators)
             box->setChecked(false);
-        for (const char32_t c : operators.toUcs4()) {
+        for (const char32_t c : given.value(operators).toUcs4()) {
             const int index = Operators::optionIndex(c);
-            if (index < 0)
-                keep(QStringLiteral("operators"));
-            else
+            if (index >= 0)
                 m_operators[size_t(index)]->setChecked(true);
+            shown(index >= 0, operators);
         }
     }
-    if (given.contains(QStringLiteral("digits"))) {
-        const QStringList counts = given.value(QStringLiteral("digits")).split(u',');
-        if (counts.size() == 2) {
-            m_firstCount->setText(counts[0]);
-            m_secondCount->setText(counts[1]);
-        } else {
-            keep(QStringLiteral("digits"));
-        }
+    const QStringList counts = given.value(digits).split(u',');
+    if (counts.size() == 2) {
+        m_firstCount->setText(counts[0]);
+        m_secondCount->setText(counts[1]);
     }
-    if (given.contains(QStringLiteral("regroup"))) {
-        const int index = m_regroup->findData(given.value(QStringLiteral("regroup")));
-        if (index < 0)
-            keep(QStringLiteral("regroup"));
-        else
-            m_regroup->setCurrentIndex(index);
-    }
+    shown(counts.size() == 2, digits);
+    choose(m_regroup, m_regroup->findData(given.value(QStringLiteral("regroup"))), QStringLiteral("regroup"));
+    choose(m_perPage, m_perPage->findText(given.value(QStringLiteral("per-page"))), QStringLiteral("per-page"));
     m_maxNumber->setText(given.value(QStringLiteral("max-number")));
-    if (given.contains(QStringLiteral("sheets")))
-        m_sheets->setText(given.value(QStringLiteral("sheets")));
-    if (given.contains(QStringLiteral("per-page"))) {
-        const int index = m_perPage->findText(given.value(QStringLiteral("per-page")));
-        if (index < 0)
-            keep(QStringLiteral("per-page"));
-        else
-            m_perPage->setCurrentIndex(index);
-    }
+    m_sheets->setText(given.value(QStringLiteral("sheets"), m_sheets->text()));
     m_fixedTime->setChecked(given.contains(QStringLiteral("time")));
     m_ruleTime->setChecked(!m_fixedTime->isChecked());
-    if (m_fixedTime->isChecked())
-        m_seconds->setText(given.value(QStringLiteral("time")));
+    m_seconds->setText(given.value(QStringLiteral("time"), m_seconds->text()));
     m_answers->setChecked(!given.contains(QStringLiteral("no-answers")));
     if (given.contains(QStringLiteral("seed")))
         m_seed->setText(given.value(QStringLiteral("seed")));
     else
         newSeed();
+}
+
+bool PrintForm::checkUnit(const QString &id)
+{
+    for (int i = 0; i < m_units->count(); ++i) {
+        if (m_units->item(i)->data(Qt::UserRole).toString() == id) {
+            m_units->item(i)->setCheckState(Qt::Checked);
+            return true;
+        }
+    }
+    return false;
 }
 
 void PrintForm::changedBy(const QString &option)

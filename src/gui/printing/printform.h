@@ -41,6 +41,7 @@ Q_SIGNALS:
 
 private:
     void fill(const SetOptions::Options &given);
+    bool checkUnit(const QString &id);     // ticks the unit of that id; false when there is none
     void changedBy(const QString &option); // the control of option changed: a value kept as given is gone
     void newSeed();
     void updateEnabled();
