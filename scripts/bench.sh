@@ -75,6 +75,9 @@ if [ "$startup_only" = 0 ]; then
     echo "== printed sheets: sumora --pdf --sheets 100 against a bare QPdfWriter program, $((runs * 3)) each, interleaved"
     build/bench/sumora_bench_print build/sumora build/bench/sumora_bench_print_floor "$((runs * 3))" | tee "$out/print"
     figures+=("$out/print")
+    echo "== print preview: a changed option to the pages shown, 40 and 1000 sheets (offscreen)"
+    build/bench/sumora_bench_preview "$runs" 2>&1 | grep -v 'propagateSizeHints' | tee "$out/preview"
+    figures+=("$out/preview")
     echo "== minimised by the window manager at every mapping, for 10 s (Xvfb with openbox)"
     dbus-run-session -- bash scripts/xsession.sh build/bench/sumora_bench_minimise build/sumora 2>&1 |
         grep -v 'Failed to set fd limit' | tee "$out/minimise"

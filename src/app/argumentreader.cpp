@@ -2,7 +2,6 @@
 #include "app/argumentreader.h"
 
 #include <algorithm>
-#include <limits>
 
 ArgumentReader::ArgumentReader(std::span<const Option> options, const QStringList &arguments)
 {
@@ -53,19 +52,4 @@ void ArgumentReader::fail(Fault fault, const QString &option)
 {
     m_fault = fault;
     m_faultyOption = option;
-}
-
-std::optional<std::uint32_t> ArgumentReader::wholeNumber(const QString &text)
-{
-    if (text.isEmpty())
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-        if (value > std::numeric_limits<std::uint32_t>::max())
-            return std::nullopt;
-    }
-    return std::uint32_t(value);
 }

@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
-#include <optional>
 #include <span>
 
 class ArgumentReader
@@ -31,9 +29,8 @@ public:
     bool isSet(QStringView name) const { return m_values.contains(name.toString()); }
     QString value(QStringView name) const { return m_values.value(name.toString()); } // the last one given
     const QStringList &positional() const { return m_positional; }
-
-    // A value that is a whole number: ASCII digits only, as many leading zeros as given, and fitting in 32 bits.
-    static std::optional<std::uint32_t> wholeNumber(const QString &text);
+    // Each option given, by its name without dashes, with its last value (a switch's is empty).
+    const QHash<QString, QString> &values() const { return m_values; }
 
 private:
     // Reads the option at arguments[i], and i moves to its value when that is the next argument.

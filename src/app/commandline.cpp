@@ -2,13 +2,11 @@
 #include "app/commandline.h"
 
 #include "app/argumentreader.h"
-#include "app/questionoptions.h"
 #include "messages/commandlinemessages.h"
-#include "sheet/settingserror.h"
+#include "request/optionwords.h"
+#include "request/reprintcommand.h"
 #include "units/unit.h"
 #include "units/unittable.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -18,45 +16,36 @@ namespace Messages = CommandLineMessages;
 
 namespace {
 
-constexpr int mostSheets = 1000;
-
 // clang-format off
-constexpr std::array<ArgumentReader::Option, 15> options{{
-        {u"pdf", true}, {u"printer", true}, {u"sheets", true}, {u"per-page", true}, {u"operators", true},
-        {u"digits", true}, {u"regroup", true}, {u"unit", true}, {u"max-number", true}, {u"time", true},
-        {u"seed", true}, {u"no-answers", false}, {u"units", false}, {u"help", false, u'h'}, {u"version", false},
+constexpr std::array<ArgumentReader::Option, 16> options{{
+        {u"pdf", true}, {u"printer", true}, {u"print", false}, {u"sheets", true}, {u"per-page", true},
+        {u"operators", true}, {u"digits", true}, {u"regroup", true}, {u"unit", true}, {u"max-number", true},
+        {u"time", true}, {u"seed", true}, {u"no-answers", false}, {u"units", false}, {u"help", false, u'h'},
+        {u"version", false},
 }};
 // clang-format on
-
-// How many sheets an A4 page may hold.
-constexpr std::array<std::uint32_t, 3> perPageChoices{1, 2, 4};
-
-// "1、2 或 4", for the help and the message.
-QString perPageChoice()
-{
-    QStringList counts;
-    for (const std::uint32_t count : perPageChoices)
-        counts.append(QString::number(count));
-    return Messages::alternatives(counts);
-}
-
-// A word the shell keeps as it is: ASCII letters and digits, and "_.,+-".
-bool plainWord(const QString &word)
-{
-    return std::ranges::all_of(word, [](QChar c) {
-        return c.unicode() < 0x80 && (c.isLetterOrNumber() || QStringView(u"_.,+-").contains(c));
-    });
-}
 
 } // namespace
 
 bool CommandLine::wanted(const QStringList &arguments)
 {
+    bool ours = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i].startsWith(u"--") || arguments[i] == u"-h")
-            return true;
+        const QString &argument = arguments[i];
+        ours = ours || argument.startsWith(u"--") || argument == u"-h";
+        if (argument == u"--")
+            break;
+        if (!argument.startsWith(u"--") || argument.contains(u'='))
+            continue;
+        // As the reader reads it: the next argument is a value ("--pdf --print" names a file "--print").
+        const QStringView name = QStringView(argument).sliced(2);
+        if (name == u"print")
+            return false;
+        if (std::ranges::any_of(options,
+                                [&](const ArgumentReader::Option &o) { return name == o.name && o.takesValue; }))
+            ++i;
     }
-    return false;
+    return ours;
 }
 
 CommandLine::Outcome CommandLine::parse(const QStringList &arguments)
@@ -81,56 +70,28 @@ CommandLine::Outcome CommandLine::parse(const QStringList &arguments)
     if (!read.positional().isEmpty())
         return Refusal{2, Messages::strayArgument(read.positional().first())};
 
+    SetOptions::Options given = read.values();
+    for (const QString &destination : {QStringLiteral("pdf"), QStringLiteral("printer"), QStringLiteral("print")})
+        given.remove(destination);
+    if (read.isSet(u"print")) {
+        if (read.isSet(u"pdf") || read.isSet(u"printer"))
+            return Refusal{2, Messages::printWithDestination()};
+        return PrintWindow{given};
+    }
+
     PrintRequest request;
     request.file = read.value(u"pdf");
     request.printer = read.value(u"printer");
     if (request.file.isEmpty() == request.printer.isEmpty())
         return Refusal{2, request.file.isEmpty() ? Messages::noFile() : Messages::fileAndPrinter()};
 
-    if (read.isSet(u"sheets")) {
-        const QString sheets = read.value(u"sheets");
-        const std::optional<std::uint32_t> count = ArgumentReader::wholeNumber(sheets);
-        if (!count || *count < 1 || *count > mostSheets)
-            return Refusal{2, Messages::sheetsOutOfRange(sheets, mostSheets)};
-        request.job.sheets = int(*count);
-    }
-    if (read.isSet(u"seed")) {
-        request.seed = ArgumentReader::wholeNumber(read.value(u"seed"));
-        if (!request.seed)
-            return Refusal{2, Messages::seedOutOfRange(read.value(u"seed"))};
-    }
-    if (read.isSet(u"per-page")) {
-        const QString value = read.value(u"per-page");
-        const std::optional<std::uint32_t> count = ArgumentReader::wholeNumber(value);
-        if (!count || std::ranges::find(perPageChoices, *count) == perPageChoices.end())
-            return Refusal{2, Messages::perPageNotAChoice(value, perPageChoice())};
-        request.job.perPage = int(*count);
-    }
-    request.job.answers = !read.isSet(u"no-answers");
-
-    auto settings = QuestionOptions::settingsFrom(read);
-    if (auto *refusal = std::get_if<Refusal>(&settings))
-        return *refusal;
-    request.settings = std::get<SheetSettings>(settings);
-    SheetPlan plan;
-    try {
-        // Never nothing: the options above always tick an operator.
-        plan = SheetPlanner::plan(request.settings).value();
-    } catch (const SettingsError &error) {
-        return Refusal{2, Messages::settings(error)};
-    }
-    // The window would hand such a sheet in at once; on paper it would read 00:00 or less.
-    if (plan.seconds < 1) {
-        if (request.settings.fixedTime)
-            return Refusal{2, Messages::timeBelowOneSecond(request.settings.fixedSeconds)};
-        return Refusal{2,
-                       Messages::computedTimeTooShort(request.settings.firstCount, request.settings.secondCount,
-                                                      plan.seconds)};
-    }
-    auto source = QuestionOptions::sourceFrom(read, request.settings, plan);
-    if (auto *refusal = std::get_if<Refusal>(&source))
-        return *refusal;
-    request.job.source = std::get<SheetSource>(source);
+    auto checked = SetOptions::check(given, Messages::Wording::Option);
+    if (const auto *faults = std::get_if<QList<SetOptions::Fault>>(&checked))
+        return Refusal{2, faults->first().message};
+    const auto &set = std::get<SetOptions::Checked>(checked);
+    request.settings = set.settings;
+    request.job = set.job;
+    request.seed = set.seed;
     return request;
 }
 
@@ -143,11 +104,13 @@ QString CommandLine::helpText()
                    "用法：sumora                 打开练习窗口\n"
                    "      sumora --pdf 文件 [选项]  把练习卷印成 A4 的 PDF 文件，不开窗口，也不需要显示\n"
                    "      sumora --printer 队列 [选项]  把练习卷直接交给这个打印队列（CUPS），不开窗口\n"
+                   "      sumora --print [选项]  打开“打印练习卷”窗口，选项填进窗口\n"
                    "      sumora --units         列出 --unit 可选的单元\n"
                    "\n"
                    "选项：\n"
                    "  --pdf 文件        写到这个文件；写成之前，同名的旧文件保持原样；- 是标准输出\n"
                    "  --printer 队列    交给这个打印队列（lpstat -p 列出的名字），不等打印完\n"
+                   "  --print           打开“打印练习卷”窗口，选项填进窗口；不与 --pdf、--printer 同用\n"
                    "  --sheets N        卷子张数，1 到 %1（默认 %2）；最后是答案页\n"
                    "  --per-page N      每页印几张：%9（默认 %10）\n"
                    "  --operators 运算  %3中的一个或几个（默认 %4）\n"
@@ -167,12 +130,12 @@ QString CommandLine::helpText()
                    "  --version         显示版本\n"
                    "\n"
                    "退出状态：0 写成或交给了打印队列；1 文件、打印作业、说明或单元列表写不出；2 选项有误。\n")
-            .arg(QString::number(mostSheets), QString::number(PrintJob().sheets), CommandLineMessages::operatorChoice(),
-                 SheetPlanner::plan(start).value().operatorSet, most, start.firstCount, start.secondCount,
-                 QString::number(std::numeric_limits<std::uint32_t>::max()), perPageChoice(),
-                 QString::number(PrintJob().perPage), QuestionFilter::regroupName(Regroup::None),
-                 QuestionFilter::regroupName(Regroup::All), QuestionFilter::regroupName(Regroup::Any),
-                 QuestionFilter::regroupName(QuestionFilter().regroup));
+            .arg(QString::number(SetOptions::mostSheets), QString::number(PrintJob().sheets),
+                 CommandLineMessages::operatorChoice(), SheetPlanner::plan(start).value().operatorSet, most,
+                 start.firstCount, start.secondCount, QString::number(std::numeric_limits<std::uint32_t>::max()),
+                 OptionWords::perPageChoice(), QString::number(PrintJob().perPage),
+                 QuestionFilter::regroupName(Regroup::None), QuestionFilter::regroupName(Regroup::All),
+                 QuestionFilter::regroupName(Regroup::Any), QuestionFilter::regroupName(QuestionFilter().regroup));
 }
 
 QString CommandLine::versionText()
@@ -206,28 +169,7 @@ QString CommandLine::unitsText()
 QString CommandLine::reprintCommand(const PrintRequest &request, std::uint32_t seed)
 {
     const bool toPrinter = !request.printer.isEmpty();
-    QString name = toPrinter ? request.printer : QFileInfo(request.file).fileName();
-    if (!plainWord(name))
-        name = u'\'' + name.replace(QStringLiteral("'"), QStringLiteral("'\\''")) + u'\'';
-    const SheetSource &source = request.job.source;
-    // One arg() call: a file name may itself hold "%1".
-    QString command = QStringLiteral("sumora %1 %2 --sheets %3 --per-page %4")
-                              .arg(toPrinter ? QStringLiteral("--printer") : QStringLiteral("--pdf"), name,
-                                   QString::number(request.job.sheets), QString::number(request.job.perPage));
-    if (source.units().isEmpty()) {
-        command += QStringLiteral(" --operators %1 --digits %2,%3")
-                           .arg(source.plan().operatorSet, request.settings.firstCount, request.settings.secondCount);
-    } else {
-        QStringList ids;
-        for (const Unit *unit : source.units())
-            ids.append(unit->id);
-        command += QStringLiteral(" --unit ") + ids.join(u',');
-    }
-    command += QuestionOptions::filterOptions(source.filter());
-    if (request.settings.fixedTime)
-        command += QStringLiteral(" --time ") + request.settings.fixedSeconds;
-    command += QStringLiteral(" --seed %1").arg(seed);
-    if (!request.job.answers)
-        command += QStringLiteral(" --no-answers");
-    return command + QStringLiteral(" # ") + versionText().trimmed();
+    return ReprintCommand::of(toPrinter ? ReprintCommand::Destination::Printer : ReprintCommand::Destination::Pdf,
+                              toPrinter ? request.printer : request.file, {request.settings, request.job, request.seed},
+                              seed);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "request/printjob.h"
+#include "request/setoptions.h"
 #include "sheet/sheetplan.h"
 
 #include <QString>
@@ -30,16 +31,25 @@ struct Refusal
     QString message;
 };
 
+// What --print asks for: the print window, its controls filled in with the set's options as given, unchecked (the
+// window shows each bad value's message beside its control).
+struct PrintWindow
+{
+    SetOptions::Options options;
+};
+
 enum class Info { Help, Version, Units };
 
-using Outcome = std::variant<Info, PrintRequest, Refusal>;
+using Outcome = std::variant<Info, PrintRequest, Refusal, PrintWindow>;
 
-// Whether the arguments (the program's name first) are for the command line rather than the window: any argument
-// in GNU long form, "--…", or -h. The window keeps Qt's own options, which take one dash ("-platform xcb").
+// Whether the arguments (the program's name first) are for the command line rather than a window: any argument
+// in GNU long form, "--…", or -h, unless --print is among them. The windows keep Qt's own options, which take one
+// dash ("-platform xcb"); the print window's arguments are read once Qt has taken those.
 bool wanted(const QStringList &arguments);
 
 // Reads the arguments (the program's name first). Every value is checked before anything is written; a digit
-// count or a time that the options dialog's OK would refuse is refused with the dialog's message.
+// count or a time that the options dialog's OK would refuse is refused with the dialog's message. With --print,
+// only the arguments themselves are checked: an unknown option, a stray argument, or --pdf or --printer beside it.
 Outcome parse(const QStringList &arguments);
 
 QString helpText();

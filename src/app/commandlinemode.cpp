@@ -8,8 +8,8 @@
 #include "messages/printmessages.h"
 #include "print/outputfile.h"
 #include "print/printerqueue.h"
-#include "request/printjob.h"
 #include "print/sheetpdf.h"
+#include "request/printjob.h"
 #include "shared/runtimeerror.h"
 
 #include <QBuffer>
@@ -151,6 +151,12 @@ int print(const CommandLine::PrintRequest &request, char *program)
 
 } // namespace
 
+int CommandLineMode::refused(const CommandLine::Refusal &refusal)
+{
+    refuse(refusal.message);
+    return refusal.status;
+}
+
 std::optional<int> CommandLineMode::run(int argc, char *argv[])
 {
     // UTF-8, strictly: a file name that is not could not be carried as given through the rename, the messages and
@@ -190,9 +196,7 @@ std::optional<int> CommandLineMode::run(int argc, char *argv[])
         }
         return 0;
     }
-    if (const auto *refusal = std::get_if<CommandLine::Refusal>(&outcome)) {
-        refuse(refusal->message);
-        return refusal->status;
-    }
+    if (const auto *refusal = std::get_if<CommandLine::Refusal>(&outcome))
+        return refused(*refusal);
     return print(std::get<CommandLine::PrintRequest>(outcome), argv[0]);
 }

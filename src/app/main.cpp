@@ -1,4 +1,6 @@
-// Program start: the platform, Qt's Chinese texts, the practice window centred and active, and the event loop.
+// Program start: the platform, Qt's Chinese texts, the practice window (or the print window) centred and active, and
+// the event loop.
+#include "app/commandline.h"
 #include "app/commandlinemode.h"
 #include "app/displaycheck.h"
 #include "app/fontconfigwarmup.h"
@@ -6,6 +8,7 @@
 #include "app/platformchoice.h"
 #include "app/qttranslation.h"
 #include "practice/vodomain.h"
+#include "printing/printwindow.h"
 #include "questions/randomsource.h"
 
 #include <QApplication>
@@ -25,6 +28,20 @@ int main(int argc, char *argv[])
     // The practice window and the dialog end the program themselves, whichever window is left.
     QApplication::setQuitOnLastWindowClosed(false);
     QtTranslation::installChinese(app);
+
+    // Qt has taken its own options (-platform, -display) from the arguments; the others are the print window's.
+    if (QApplication::arguments().contains(QStringLiteral("--print"))) {
+        const CommandLine::Outcome outcome = CommandLine::parse(QApplication::arguments());
+        if (const auto *refusal = std::get_if<CommandLine::Refusal>(&outcome))
+            return CommandLineMode::refused(*refusal);
+        if (const auto *request = std::get_if<CommandLine::PrintWindow>(&outcome)) {
+            QApplication::setQuitOnLastWindowClosed(true);
+            fonts.wait();
+            PrintWindow window(request->options);
+            window.show();
+            return QApplication::exec();
+        }
+    }
 
     fonts.wait();
     VoDoMain window(RandomSource::program(), &ModXpFm::InitXpStyles);

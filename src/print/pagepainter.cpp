@@ -2,8 +2,8 @@
 #include "print/pagepainter.h"
 
 #include "print/pageframes.h"
-#include "request/printjob.h"
 #include "print/sheetpdf.h"
+#include "request/printjob.h"
 #include "sheet/sheetshape.h"
 #include "sheet/sheettime.h"
 #include "units/unit.h"

@@ -3,8 +3,8 @@
 
 #include "messages/printermessages.h"
 #include "print/cupslibrary.h"
-#include "request/printjob.h"
 #include "print/sheetpdf.h"
+#include "request/printjob.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -62,6 +62,20 @@ QString refusal(const CupsLibrary &cups, const QString &queue, const QByteArray 
     }
 }
 
+// IPP's keyword for the sides (RFC 8011, 5.2.8).
+const char *sidesKeyword(PrinterQueue::Sides sides)
+{
+    switch (sides) {
+    case PrinterQueue::Sides::LongEdge:
+        return "two-sided-long-edge";
+    case PrinterQueue::Sides::ShortEdge:
+        return "two-sided-short-edge";
+    case PrinterQueue::Sides::OneSided:
+        break;
+    }
+    return "one-sided";
+}
+
 } // namespace
 
 PrinterQueue::PrinterQueue(QString name)
@@ -77,6 +91,21 @@ void PrinterQueue::setTitle(const QString &title)
 void PrinterQueue::setCopies(int copies)
 {
     m_copies = copies;
+}
+
+void PrinterQueue::setPageRanges(const QString &ranges)
+{
+    m_pageRanges = ranges;
+}
+
+void PrinterQueue::setCollate(bool collate)
+{
+    m_collate = collate;
+}
+
+void PrinterQueue::setSides(Sides sides)
+{
+    m_sides = sides;
 }
 
 std::optional<QString> PrinterQueue::send(const PrintJob &job, QString *warning) const
@@ -112,7 +141,17 @@ std::optional<QString> PrinterQueue::send(const PrintJob &job, QString *warning)
 
     const QByteArray title = (m_title.isEmpty() ? PrinterMessages::jobTitle(job.seed) : m_title).toUtf8();
     cups_option_t *options = nullptr;
-    const int count = cups.cupsAddOption("copies", QByteArray::number(m_copies).constData(), 0, &options);
+    int count = cups.cupsAddOption("copies", QByteArray::number(m_copies).constData(), 0, &options);
+    if (!m_pageRanges.isEmpty())
+        count = cups.cupsAddOption("page-ranges", m_pageRanges.toLatin1().constData(), count, &options);
+    if (m_collate) {
+        count = cups.cupsAddOption("multiple-document-handling",
+                                   *m_collate ? "separate-documents-collated-copies"
+                                              : "separate-documents-uncollated-copies",
+                                   count, &options);
+    }
+    if (m_sides)
+        count = cups.cupsAddOption("sides", sidesKeyword(*m_sides), count, &options);
     const int id = cups.cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.constData(), count, options);
     cups.cupsFreeOptions(count, options);
     if (id == 0)

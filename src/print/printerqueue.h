@@ -14,10 +14,19 @@ public:
     // settings name, as for lp.
     explicit PrinterQueue(QString name);
 
+    // How the pages go on paper: on one side, or on both, turned over the long or the short edge.
+    enum class Sides { OneSided, LongEdge, ShortEdge };
+
     // How the queue lists the job; empty (the default) names the set's seed.
     void setTitle(const QString &title);
     // How many copies of the whole set the queue prints (1 by default).
     void setCopies(int copies);
+    // Which pages of the set the queue prints, as CUPS writes them ("1-3,5"); empty (the default): all of them.
+    void setPageRanges(const QString &ranges);
+    // Whether the copies come each whole in turn (true) or each page's copies together; the queue's default until set.
+    void setCollate(bool collate);
+    // One side or two; the queue's default until set.
+    void setSides(Sides sides);
 
     // Draws the set as a PDF and hands it to the queue as one job, without waiting for it to print. Nothing when the
     // queue took the job, otherwise one sentence in Chinese that says why not: the queue is unknown or turns jobs
@@ -29,4 +38,7 @@ private:
     QString m_name;
     QString m_title;
     int m_copies = 1;
+    QString m_pageRanges;
+    std::optional<bool> m_collate; // unset: the queue's default
+    std::optional<Sides> m_sides;
 };

@@ -104,6 +104,18 @@ private Q_SLOTS:
         QTest::newRow("per-page not a number") << "--pdf a.pdf --per-page two" << 2 << "“two”不是";
         QTest::newRow("max number 0") << "--pdf a.pdf --max-number 0" << 2 << "--max-number 要 1 到 4294967295 之间的整数；“0”不是";
         QTest::newRow("max number not whole") << "--pdf a.pdf --max-number 2.5" << 2 << "“2.5”不是";
+        QTest::newRow("print window, defaults") << "--print" << 0 << "＋－ 1,1 65s 1";
+        QTest::newRow("print window, a unit") << "--print --unit carry20 --sheets 40 --no-answers" << 0 << "carry20 65s 40";
+        QTest::newRow("print window, then help") << "--print --help" << 0 << "--print           打开“打印练习卷”窗口";
+        QTest::newRow("print window, every page fault") << "--print --sheets 0 --seed x --per-page 3" << 0 << "sheets:张数要 1 到 1000 之间的整数；“0”不是。 seed:种子要 0 到 4294967295 之间的整数；“x”不是。 per-page:每页张数只能是 1、2 或 4；“3”不是。";
+        QTest::newRow("print window, every settings fault") << "--print --operators +X --digits a,b --time 1m --max-number 0 --regroup some" << 0 << "operators:运算里的“X”不是运算符：只能用 ＋－×÷（或 + - x '*' /）。 digits:位数里的“a”不是数。 time:限时的“1m”不是秒数。 max-number:最大数要 1 到 4294967295 之间的整数；“0”不是。 regroup:进位退位只能是“一处也没有”、“每题至少一处”或“不限”；“some”不是。";
+        QTest::newRow("print window, unit faults") << "--print --unit 10,zz --operators + --digits 1,1" << 0 << "operators:单元不能和运算同用：单元自己定了运算、位数和进位退位。 digits:单元不能和位数同用：单元自己定了运算、位数和进位退位。 unit:单元里的“zz”不是单元：请从单元列表里选。";
+        QTest::newRow("print window, conditions in its words") << "--print --max-number 1 --regroup all" << 0 << "operators:按“位数 1,1、最大数 1、进位退位每题至少一处”，“＋”、“－”一道题也出不了";
+        QTest::newRow("print window, empty unit") << "--print --unit times,carry20 --max-number 10" << 0 << "unit:按“最大数 10”，单元“carry20”（20以内进位加法）一道题也出不了";
+        QTest::newRow("print window, counts give no time") << "--print --digits -5,1" << 0 << "digits:按“位数 -5,1”算出的做题用时是 -55 秒，印不上卷子：请给出限时。";
+        QTest::newRow("print window, time as the dialog") << "--print --time 40000" << 0 << "time:限时：“做题用时”填的是“40000”";
+        QTest::newRow("print window and a file") << "--print --pdf a.pdf" << 2 << "--print 不能和 --pdf 或 --printer 同用";
+        QTest::newRow("print window, stray argument") << "--print b.pdf" << 2 << "多余的参数“b.pdf”";
         // clang-format on
     }
     void options()
@@ -112,7 +124,8 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, says);
         const QStringList words = QStringList{QStringLiteral("sumora")} + arguments.split(u' ');
-        QVERIFY(CommandLine::wanted(words));
+        // The print window's arguments are read once Qt has taken its own.
+        QCOMPARE(CommandLine::wanted(words), !words.contains(QStringLiteral("--print")));
         const CommandLine::Outcome outcome = CommandLine::parse(words);
         QString said;
         int exitStatus = 0;
@@ -131,6 +144,14 @@ private Q_SLOTS:
             said = refusal->message;
             exitStatus = refusal->status;
             QVERIFY2(!said.contains(u'\n'), qPrintable(said));
+        } else if (const auto *window = std::get_if<CommandLine::PrintWindow>(&outcome)) {
+            // The window checks its options itself, each fault for its control.
+            const auto checked = SetOptions::check(window->options, CommandLineMessages::Wording::Control);
+            if (const auto *set = std::get_if<SetOptions::Checked>(&checked))
+                said = summary({{}, {}, set->settings, set->job, set->seed});
+            else
+                for (const SetOptions::Fault &fault : std::get<QList<SetOptions::Fault>>(checked))
+                    said += fault.option + u':' + fault.message + u' ';
         } else {
             const auto info = std::get<CommandLine::Info>(outcome);
             said = info == CommandLine::Info::Help     ? CommandLine::helpText()
@@ -145,6 +166,8 @@ private Q_SLOTS:
     void qtOptionsOpenTheWindow()
     {
         QVERIFY(!CommandLine::wanted({QStringLiteral("sumora"), QStringLiteral("-platform"), QStringLiteral("xcb")}));
+        // A file named "--print".
+        QVERIFY(CommandLine::wanted({QStringLiteral("sumora"), QStringLiteral("--pdf"), QStringLiteral("--print")}));
     }
 };
 

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Sets sent by the real program to a real CUPS queue (sumora --printer QUEUE): what arrives has the pages of the
 --pdf file of the same seed, and an unknown, a rejecting and a stopped queue give the exit status and line they should.
+The same from the print window and the system print dialog, driven with the mouse by DIALOG (print_dialog.cpp),
+whole and pages 2-3.
 Runs inside scripts/cups-session.sh, which gives a private scheduler (CUPS_SERVER) and its cups-pdf queue.
 
-printer_queue.py PROGRAM"""
+printer_queue.py PROGRAM DIALOG"""
 import os
 import pwd
 import random
@@ -13,7 +15,7 @@ import sys
 import tempfile
 import time
 
-PROGRAM = sys.argv[1]
+PROGRAM, DIALOG = sys.argv[1:3]
 QUEUE = os.environ["CUPS_SESSION_QUEUE"]
 # cups-pdf writes each job into ~/PDF of the job's user, named after the job's title, which holds the seed.
 ARRIVALS = os.path.join(pwd.getpwuid(os.getuid()).pw_dir, "PDF")
@@ -103,6 +105,16 @@ try:
             far = [difference(a, b) for a, b in zip(printed, other)]
             check(max(near) < SAME_PAGE < min(far), f"the pages of the same seed, not another's: {near} {far}")
 
+        for pages, each, drawn in (("all", seed + 4, slice(0, 3)), ("2-3", seed + 5, slice(1, 3))):
+            run("--pdf", f"{folder}/{each}.pdf", *OPTIONS, "--seed", str(each))
+            chosen = subprocess.run([DIALOG, QUEUE, pages, *OPTIONS, "--seed", str(each)], capture_output=True,
+                                    text=True, timeout=120, env=dict(ENV, QT_QPA_PLATFORM="offscreen"))
+            job = arrived(each) if chosen.returncode == 0 else None
+            printed, same = (pictures(job), pictures(f"{folder}/{each}.pdf")[drawn]) if job else ([], [None])
+            found += [job] if job else []
+            near = [difference(a, b) for a, b in zip(printed, same)]
+            check(len(printed) == len(same) and max(near) < SAME_PAGE,
+                  f"pages {pages} through the dialog: {chosen.returncode} {chosen.stderr[-300:]!r} {near}")
     unknown = run("--printer", "sumora-no-such-queue", *OPTIONS)
     check(one_line(unknown, 1, "“sumora-no-such-queue”"), f"an unknown queue: {unknown}")
     gone = run("--printer", QUEUE, *OPTIONS, CUPS_SERVER="/nonexistent/cups.sock")

@@ -11,6 +11,14 @@ struct Unit;
 
 namespace CommandLineMessages {
 
+// How a message names an option: as typed on the command line ("--sheets"), or as the print window's control that
+// holds its value ("张数"). A message about the set's values reads the same either way otherwise.
+enum class Wording { Option, Control };
+
+// option: its name without dashes ("per-page"). With its dashes, or its control's name (an option that no control
+// holds keeps its dashes).
+QString optionName(QStringView option, Wording wording);
+
 // The operators' symbols and their ASCII forms, for the help and the operator messages.
 QString operatorChoice();
 // "a、b 或 c": the values an option takes, for its help and its message.
@@ -23,28 +31,33 @@ QString unexpectedValue(QStringView option);
 QString strayArgument(QStringView argument);
 QString noFile();
 QString fileAndPrinter();
-QString sheetsOutOfRange(QStringView value, int most);
-QString seedOutOfRange(QStringView value);
-QString perPageNotAChoice(QStringView value, QStringView choices);
-QString maxNumberOutOfRange(QStringView value);
-QString notARegroup(QStringView value, QStringView choices);
-// option: one of the plain settings' options, with its dashes, given together with --unit.
-QString unitWithPlainOption(QStringView option);
-QString notAUnit(QStringView id);
-// The options that shape the set (conditions, as "--digits 1,1 --regroup all") leave these operators' symbols, or
-// these units, without a single question.
+// --print opens the window, which asks where the set goes.
+QString printWithDestination();
+
+// The set's values, each message naming the option in the wording asked for.
+QString sheetsOutOfRange(QStringView value, int most, Wording wording = Wording::Option);
+QString seedOutOfRange(QStringView value, Wording wording = Wording::Option);
+QString perPageNotAChoice(QStringView value, QStringView choices, Wording wording = Wording::Option);
+QString maxNumberOutOfRange(QStringView value, Wording wording = Wording::Option);
+QString notARegroup(QStringView value, QStringView choices, Wording wording = Wording::Option);
+// option: one of the plain settings' options, without its dashes, given together with --unit.
+QString unitWithPlainOption(QStringView option, Wording wording = Wording::Option);
+QString notAUnit(QStringView id, Wording wording = Wording::Option);
+// The options that shape the set (conditions, as "--digits 1,1 --regroup all", or in the window's words) leave
+// these operators' symbols, or these units, without a single question.
 QString emptyOperators(const QStringList &symbols, QStringView conditions);
 QString emptyUnits(const QList<const Unit *> &units, QStringView conditions);
-QString noOperator();
-QString notAnOperator(QStringView character);
-QString notTwoCounts(QStringView value);
-QString countNotANumber(QStringView value);
-QString timeNotANumber(QStringView value);
-QString timeBelowOneSecond(QStringView value);
+QString noOperator(Wording wording = Wording::Option);
+QString notAnOperator(QStringView character, Wording wording = Wording::Option);
+QString notTwoCounts(QStringView value, Wording wording = Wording::Option);
+QString countNotANumber(QStringView value, Wording wording = Wording::Option);
+QString timeNotANumber(QStringView value, Wording wording = Wording::Option);
+QString timeBelowOneSecond(QStringView value, Wording wording = Wording::Option);
 // The digit counts give a sheet time below 1 second: seconds of it.
-QString computedTimeTooShort(QStringView firstCount, QStringView secondCount, int seconds);
+QString computedTimeTooShort(QStringView firstCount, QStringView secondCount, int seconds,
+                             Wording wording = Wording::Option);
 // The options dialog's message, naming the option that stands for its box.
-QString settings(const SettingsError &error);
+QString settings(const SettingsError &error, Wording wording = Wording::Option);
 // Standard output refused the help, the version or the list of units.
 QString outputFailed();
 

@@ -49,6 +49,16 @@ QString PrinterMessages::held(const QString &queue)
     return QStringLiteral("打印队列“%1”已停止，作业在队列里等待，队列重新启用后才会打印。").arg(queue);
 }
 
+QString PrinterMessages::dialogTitle()
+{
+    return QStringLiteral("打印练习卷");
+}
+
+QString PrinterMessages::noPrinter()
+{
+    return QStringLiteral("没有可用的打印机：打印服务（CUPS）里没有打印队列。");
+}
+
 QString PrinterMessages::failed(const QString &queue, const QString &reason)
 {
     return QStringLiteral("无法把作业交给打印队列“%1”，原因是“%2”。").arg(queue, reasonText(reason));

@@ -29,6 +29,12 @@ QString sent(const QString &queue);
 // The CUPS client library (Debian's libcups2) is not installed, so no queue can be reached.
 QString noLibrary();
 
+// The title of the program's boxes about printing.
+QString dialogTitle();
+
+// The scheduler lists no printer queue to choose from.
+QString noPrinter();
+
 // Any other failure, with the scheduler's own words for it.
 QString failed(const QString &queue, const QString &reason);
 

@@ -180,6 +180,21 @@ std::optional<QString> Numbers::numberOnly(QStringView text)
     return number;
 }
 
+std::optional<std::uint32_t> Numbers::wholeNumber(QStringView text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const QChar c : text) {
+        if (!isDigit(c))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+        if (value > std::numeric_limits<std::uint32_t>::max())
+            return std::nullopt;
+    }
+    return std::uint32_t(value);
+}
+
 qint16 Numbers::toInt16(double value)
 {
     if (std::isnan(value) || value < -32768.5 || value > 32767.5)

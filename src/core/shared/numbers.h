@@ -3,6 +3,7 @@
 
 #include <QtGlobal>
 
+#include <cstdint>
 #include <optional>
 
 class QString;
@@ -18,6 +19,10 @@ double leadingNumber(QStringView text);
 // The text when the leading-number rule reads all of it, without its blanks ("1 2" gives "12"); nothing when it
 // holds no number or anything after the number ("3abc", "1e").
 std::optional<QString> numberOnly(QStringView text);
+
+// A count, a seed or a limit as an option takes it: ASCII digits only, as many leading zeros as given, fitting in
+// 32 bits; nothing for any other text (a blank, a sign, a point, an empty text).
+std::optional<std::uint32_t> wholeNumber(QStringView text);
 
 // Rounds half to even into -32768..32767; throws RuntimeError(Overflow) outside it or on NaN.
 qint16 toInt16(double value);
