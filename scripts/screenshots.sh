@@ -24,6 +24,9 @@ exec dbus-run-session -- bash scripts/cups-session.sh bash scripts/xsession.sh b
     done
     [ -n "${dialog:-}" ] || { echo "screenshots: Alt+P opened no print dialog" >&2; exit 1; }
     sleep 1   # the dialog has asked the scheduler for its printers
+    # Its options shown: copies and the page range (two-sided printing is on the next tab).
+    xdotool key --clearmodifiers alt+o
+    sleep 1
     import -window "$dialog" -strip -define png:exclude-chunks=date,time doc/print-dialog.png
     xdotool key --clearmodifiers Escape
     identify doc/print-window.png doc/print-dialog.png'
