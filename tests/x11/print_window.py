@@ -80,10 +80,11 @@ def walk(c, window, orca, mode):
     for _ in range(len(controls) + 1):
         mark = len(orca.spoken) if orca else 0
         x.run("xdotool", "key", "Tab")
-        now = x.wait_until(lambda: (lambda i: i if i is not None and i != cycle[-1] else None)(focused_index(controls)),
-                           3)
-        if not c.check(now is not None, f"Tab after {describe(controls[cycle[-1]])} moves the focus"):
+        now = x.wait_until(lambda: (lambda i: [i] if i not in (None, cycle[-1]) else None)(focused_index(controls)), 3)
+        if not now:
+            c.check(False, f"Tab after {describe(controls[cycle[-1]])} moves the focus")
             break
+        now = now[0]
         if orca:  # the name the control should have, whatever its accessible name says
             step = 0 if now == start else len(cycle)
             wanted = expected[step] if step < len(expected) else names[now]
