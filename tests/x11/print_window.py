@@ -130,6 +130,8 @@ def check_sheets(c, window, orca):
 
 def check_enter(c, program, window):
     box = next((n for n in controls_of(window) if n.name == "张数"), None)
+    if box is None:
+        return
     box.queryComponent().grabFocus()
     x.wait_until(lambda: has(box, "STATE_FOCUSED"), 3)
     x.run("xdotool", "key", "Return")
