@@ -4,15 +4,11 @@
 
 #include "app/commandline.h"
 #include "messages/commandlinemessages.h"
-#include "messages/errortexts.h"
 #include "messages/printmessages.h"
 #include "print/outputfile.h"
 #include "print/printerqueue.h"
-#include "print/sheetpdf.h"
 #include "request/printjob.h"
-#include "shared/runtimeerror.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QGuiApplication>
 #include <QRandomGenerator>
@@ -63,13 +59,7 @@ bool designFaceFound()
 int send(const QString &queue, const PrintJob &job)
 {
     QString warning;
-    std::optional<QString> failure;
-    try {
-        failure = PrinterQueue(queue).send(job, &warning);
-    } catch (const RuntimeError &error) {
-        failure = ErrorTexts::runtime(error);
-    }
-    if (failure) {
+    if (const std::optional<QString> failure = PrinterQueue(queue).send(job, &warning)) {
         refuse(*failure);
         return 1;
     }
@@ -129,20 +119,7 @@ int print(const CommandLine::PrintRequest &request, char *program)
     if (output.isStream())
         again.file = QStringLiteral("-");
     job.reprint = CommandLine::reprintCommand(again, job.seed);
-    // The whole file is drawn first (about 1 KB a page), so that nothing is written when drawing fails.
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    try {
-        if (!SheetPdf::write(&buffer, job)) {
-            refuse(PrintMessages::notDrawn());
-            return 1;
-        }
-    } catch (const RuntimeError &error) {
-        refuse(ErrorTexts::runtime(error));
-        return 1;
-    }
-    if (const std::optional<QString> failure = output.write(pdf)) {
+    if (const std::optional<QString> failure = output.writeSet(job)) {
         refuse(*failure);
         return 1;
     }

@@ -2,8 +2,12 @@
 // output written to as it is, as a shell's redirection would.
 #include "print/outputfile.h"
 
+#include "messages/errortexts.h"
 #include "messages/printmessages.h"
+#include "print/sheetpdf.h"
+#include "shared/runtimeerror.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QRandomGenerator>
@@ -263,4 +267,18 @@ std::optional<QString> OutputFile::write(const QByteArray &bytes) const
     if (S_ISREG(status.st_mode))
         return replace(m_name, target, &status, bytes);
     return writeDirectly(m_name, target, bytes);
+}
+
+std::optional<QString> OutputFile::writeSet(const PrintJob &job) const
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    try {
+        if (!SheetPdf::write(&buffer, job))
+            return PrintMessages::notDrawn();
+    } catch (const RuntimeError &error) {
+        return ErrorTexts::runtime(error);
+    }
+    return write(pdf);
 }

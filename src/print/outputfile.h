@@ -7,6 +7,7 @@
 #include <optional>
 
 class QByteArray;
+struct PrintJob;
 
 class OutputFile
 {
@@ -24,6 +25,10 @@ public:
     // A file without any write permission, or one whose owner the new file could not keep, is not replaced. Anything
     // else (a device, a pipe) is opened and written to. Nothing when done, otherwise the message, naming the file.
     std::optional<QString> write(const QByteArray &bytes) const;
+
+    // Draws the whole set as a PDF (about 1 KB a page), then writes it as write() does: a drawing that fails writes
+    // nothing. Nothing when done, otherwise the message.
+    std::optional<QString> writeSet(const PrintJob &job) const;
 
 private:
     QString m_name;

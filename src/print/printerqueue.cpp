@@ -1,10 +1,12 @@
 // A printer queue of the CUPS scheduler, to which a printed set goes as one PDF job.
 #include "print/printerqueue.h"
 
+#include "messages/errortexts.h"
 #include "messages/printermessages.h"
 #include "print/cupslibrary.h"
 #include "print/sheetpdf.h"
 #include "request/printjob.h"
+#include "shared/runtimeerror.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -136,8 +138,12 @@ std::optional<QString> PrinterQueue::send(const PrintJob &job, QString *warning)
 
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    if (!SheetPdf::write(&pdf, job))
-        return PrinterMessages::failed(m_name, pdf.errorString());
+    try {
+        if (!SheetPdf::write(&pdf, job))
+            return PrinterMessages::failed(m_name, pdf.errorString());
+    } catch (const RuntimeError &error) {
+        return ErrorTexts::runtime(error);
+    }
 
     const QByteArray title = (m_title.isEmpty() ? PrinterMessages::jobTitle(job.seed) : m_title).toUtf8();
     cups_option_t *options = nullptr;

@@ -105,9 +105,11 @@ try:
             far = [difference(a, b) for a, b in zip(printed, other)]
             check(max(near) < SAME_PAGE < min(far), f"the pages of the same seed, not another's: {near} {far}")
 
-        for pages, each, drawn in (("all", seed + 4, slice(0, 3)), ("2-3", seed + 5, slice(1, 3))):
-            run("--pdf", f"{folder}/{each}.pdf", *OPTIONS, "--seed", str(each))
-            chosen = subprocess.run([DIALOG, QUEUE, pages, *OPTIONS, "--seed", str(each)], capture_output=True,
+        # What a teacher prints from the window: 40 sheets of a unit, all 25 pages; then pages 2-3 of a set.
+        for pages, each, drawn, options in (("all", seed + 4, slice(0, 25), ["--unit", "carry20", "--sheets", "40"]),
+                                            ("2-3", seed + 5, slice(1, 3), OPTIONS)):
+            run("--pdf", f"{folder}/{each}.pdf", *options, "--seed", str(each))
+            chosen = subprocess.run([DIALOG, QUEUE, pages, *options, "--seed", str(each)], capture_output=True,
                                     text=True, timeout=120, env=dict(ENV, QT_QPA_PLATFORM="offscreen"))
             job = arrived(each) if chosen.returncode == 0 else None
             printed, same = (pictures(job), pictures(f"{folder}/{each}.pdf")[drawn]) if job else ([], [None])

@@ -3,7 +3,6 @@
 
 #include "controls/windowkeeper.h"
 #include "messages/commandlinemessages.h"
-#include "messages/errortexts.h"
 #include "messages/printermessages.h"
 #include "messages/printmessages.h"
 #include "print/outputfile.h"
@@ -12,9 +11,7 @@
 #include "printing/printform.h"
 #include "printing/systemprint.h"
 #include "request/reprintcommand.h"
-#include "shared/runtimeerror.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -105,8 +102,11 @@ void PrintWindow::printClicked()
     if (!choice || !m_checked)
         return;
     QString warning;
-    const PrintJob job = jobFor(ReprintCommand::Destination::Printer, choice->printer);
-    if (const std::optional<QString> failure = SystemPrint::send(*choice, job, &warning)) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::optional<QString> failure =
+            SystemPrint::send(*choice, jobFor(ReprintCommand::Destination::Printer, choice->printer), &warning);
+    QGuiApplication::restoreOverrideCursor();
+    if (failure) {
         QMessageBox::warning(this, windowTitle(), *failure);
         return;
     }
@@ -123,20 +123,9 @@ void PrintWindow::saveClicked()
                                                       QStringLiteral("PDF 文件 (*.pdf)"));
     if (file.isEmpty() || !m_checked)
         return;
-    const PrintJob job = jobFor(ReprintCommand::Destination::Pdf, file);
-    // The whole file is drawn first, so that a failed drawing leaves an existing file as it was.
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    std::optional<QString> failure;
-    try {
-        if (!SheetPdf::write(&buffer, job))
-            failure = PrintMessages::notDrawn();
-    } catch (const RuntimeError &error) {
-        failure = ErrorTexts::runtime(error);
-    }
-    if (!failure)
-        failure = OutputFile(file).write(pdf);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor); // 1,000 sheets take about half a second
+    const std::optional<QString> failure = OutputFile(file).writeSet(jobFor(ReprintCommand::Destination::Pdf, file));
+    QGuiApplication::restoreOverrideCursor();
     if (failure) {
         QMessageBox::warning(this, windowTitle(), *failure);
         return;

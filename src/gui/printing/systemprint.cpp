@@ -1,9 +1,7 @@
 // The system's print dialog, which chooses a printer queue and how to print a set, and the set sent as it chose.
 #include "printing/systemprint.h"
 
-#include "messages/errortexts.h"
 #include "messages/printermessages.h"
-#include "shared/runtimeerror.h"
 
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -63,9 +61,5 @@ std::optional<QString> SystemPrint::send(const Choice &choice, const PrintJob &j
     queue.setCollate(choice.collate);
     queue.setPageRanges(choice.pageRanges);
     queue.setSides(choice.sides);
-    try {
-        return queue.send(job, warning);
-    } catch (const RuntimeError &error) {
-        return ErrorTexts::runtime(error);
-    }
+    return queue.send(job, warning);
 }
