@@ -44,7 +44,7 @@ def xft_dpi():
 class Program:
     """One run of Sumora; the practice window is looked up by title, restricted to this process."""
 
-    def __init__(self, path, extra_env=None, accessible=False, drop_env=()):
+    def __init__(self, path, extra_env=None, accessible=False, drop_env=(), args=()):
         env = dict(os.environ)
         for name in drop_env:
             env.pop(name, None)
@@ -53,7 +53,7 @@ class Program:
         env.update(extra_env or {})
         # The program's own warnings go to the test's log. Its clock starts after this moment (time.monotonic()).
         self.started = time.monotonic()
-        self.process = subprocess.Popen([path], env=env, stdout=subprocess.DEVNULL)
+        self.process = subprocess.Popen([path, *args], env=env, stdout=subprocess.DEVNULL)
         self.pid = self.process.pid
 
     def wait_window(self, timeout=15, pattern=TITLE_PATTERN):
