@@ -26,6 +26,13 @@ def plain(name):
     return re.sub(r"\(\w\)|：$", "", name or "")
 
 
+def name_of(node):
+    """The name a screen reader gives: Qt names a combo box by its item, and by the label beside it (labelled-by)."""
+    labels = [r.getTarget(0) for r in node.getRelationSet()
+              if r.getRelationType() == x.pyatspi().RELATION_LABELLED_BY and node.getRoleName() == "combo box"]
+    return plain(labels[0].name if labels else node.name)
+
+
 def has(node, state):
     return node.getState().contains(getattr(x.pyatspi(), state))
 
@@ -69,7 +76,7 @@ def check_window_manager(c, program, window):
 def walk(c, window, orca, mode):
     """Tabs once round the window from the form's first control, Orca listening, in the mode ("custom" or "units")."""
     controls = controls_of(window)
-    names = [plain(n.name) for n in controls]
+    names = [name_of(n) for n in controls]
     expected = [n for n in ORDER if n not in NOT_REACHED[mode]]
     if not c.check(expected[0] in names, f"{mode}: {len(controls)} controls take the focus: {names}"):
         return

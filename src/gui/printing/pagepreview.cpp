@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -53,8 +54,11 @@ PagePreview::PagePreview(QWidget *parent)
          {static_cast<QWidget *>(m_previous), static_cast<QWidget *>(m_next), static_cast<QWidget *>(m_page)})
         row->addWidget(control);
     row->addStretch();
-    for (QWidget *control :
-         {static_cast<QWidget *>(m_zoomOut), static_cast<QWidget *>(m_zoomIn), static_cast<QWidget *>(m_zoom)})
+    // A screen reader names a combo box after the label beside it, not after its own accessible name.
+    auto *zoomLabel = new QLabel(QStringLiteral("缩放："));
+    zoomLabel->setBuddy(m_zoom);
+    for (QWidget *control : {static_cast<QWidget *>(m_zoomOut), static_cast<QWidget *>(m_zoomIn),
+                             static_cast<QWidget *>(zoomLabel), static_cast<QWidget *>(m_zoom)})
         row->addWidget(control);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

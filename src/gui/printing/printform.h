@@ -45,7 +45,9 @@ private:
     void changedBy(const QString &option); // the control of option changed: a value kept as given is gone
     void newSeed();
     void updateEnabled();
-    QWidget *withMessage(QWidget *control, const QString &option);
+    // The message beside option's control, hidden while empty. It is a row of its own, so that each control stays
+    // beside its label: a screen reader names a combo box after the label next to it.
+    QLabel *message(const QString &option);
 
     QHash<QString, QString> m_given;    // option -> its value as typed, where its control cannot hold it
     QHash<QString, QLabel *> m_message; // option -> the message beside its control

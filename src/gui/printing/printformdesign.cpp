@@ -86,20 +86,26 @@ PrintForm::PrintForm(const SetOptions::Options &given, QWidget *parent)
         m_regroup->addItem(OptionWords::regroupWords(regroup), QuestionFilter::regroupName(regroup));
 
     auto *custom = new QFormLayout;
-    custom->addRow(QStringLiteral("运算："), withMessage(operatorRow, QStringLiteral("operators")));
+    custom->addRow(QStringLiteral("运算："), operatorRow);
+    custom->addRow(QString(), message(QStringLiteral("operators")));
     m_control.insert(QStringLiteral("operators"), m_operators[0]);
     auto *digitLabel = new QLabel(QStringLiteral("位数(&G)："));
     digitLabel->setBuddy(m_firstCount);
-    custom->addRow(digitLabel, withMessage(digitRow, QStringLiteral("digits")));
+    custom->addRow(digitLabel, digitRow);
+    custom->addRow(QString(), message(QStringLiteral("digits")));
     m_control.insert(QStringLiteral("digits"), m_firstCount);
     auto *regroupLabel = new QLabel(QStringLiteral("进位退位(&R)："));
     regroupLabel->setBuddy(m_regroup);
-    custom->addRow(regroupLabel, withMessage(m_regroup, QStringLiteral("regroup")));
+    custom->addRow(regroupLabel, m_regroup);
+    custom->addRow(QString(), message(QStringLiteral("regroup")));
+    m_control.insert(QStringLiteral("regroup"), m_regroup);
 
     auto *what = new QGroupBox(QStringLiteral("练什么"));
     auto *whatLayout = new QVBoxLayout(what);
     whatLayout->addWidget(m_byUnits);
-    whatLayout->addWidget(withMessage(m_units, QStringLiteral("unit")));
+    whatLayout->addWidget(m_units);
+    whatLayout->addWidget(message(QStringLiteral("unit")));
+    m_control.insert(QStringLiteral("unit"), m_units);
     whatLayout->addWidget(m_custom);
     whatLayout->addLayout(custom);
     auto *modes = new QButtonGroup(this);
@@ -148,13 +154,15 @@ PrintForm::PrintForm(const SetOptions::Options &given, QWidget *parent)
     const auto addRow = [&](const QString &label, QWidget *buddy, QWidget *row, const QString &option) {
         auto *text = new QLabel(label);
         text->setBuddy(buddy);
-        rest->addRow(text, withMessage(row, option));
+        rest->addRow(text, row);
+        rest->addRow(QString(), message(option));
         m_control.insert(option, buddy);
     };
     addRow(QStringLiteral("最大数(&M)："), m_maxNumber, m_maxNumber, QStringLiteral("max-number"));
     addRow(QStringLiteral("张数(&N)："), m_sheets, m_sheets, QStringLiteral("sheets"));
     addRow(QStringLiteral("每页张数(&E)："), m_perPage, m_perPage, QStringLiteral("per-page"));
-    rest->addRow(QStringLiteral("限时："), withMessage(timeRow, QStringLiteral("time")));
+    rest->addRow(QStringLiteral("限时："), timeRow);
+    rest->addRow(QString(), message(QStringLiteral("time")));
     m_control.insert(QStringLiteral("time"), m_seconds);
     rest->addRow(QString(), m_answers);
     addRow(QStringLiteral("种子(&D)："), m_seed, seedRow, QStringLiteral("seed"));
@@ -192,7 +200,7 @@ PrintForm::PrintForm(const SetOptions::Options &given, QWidget *parent)
     connect(m_newSeed, &QPushButton::clicked, this, &PrintForm::newSeed);
 }
 
-QWidget *PrintForm::withMessage(QWidget *control, const QString &option)
+QLabel *PrintForm::message(const QString &option)
 {
     auto *message = new QLabel;
     message->setWordWrap(true);
@@ -202,12 +210,5 @@ QWidget *PrintForm::withMessage(QWidget *control, const QString &option)
     message->setPalette(palette);
     message->hide();
     m_message.insert(option, message);
-    if (!m_control.contains(option))
-        m_control.insert(option, control);
-    auto *box = new QWidget;
-    auto *layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(control);
-    layout->addWidget(message);
-    return box;
+    return message;
 }
