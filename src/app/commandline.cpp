@@ -30,22 +30,25 @@ constexpr std::array<ArgumentReader::Option, 16> options{{
 bool CommandLine::wanted(const QStringList &arguments)
 {
     bool ours = false;
+    bool window = false; // --print: the window reads the options once Qt has taken its own
+    bool info = false;   // the help, the version or the units, which need no display, --print or not
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         ours = ours || argument.startsWith(u"--") || argument == u"-h";
+        info = info || argument == u"-h";
         if (argument == u"--")
             break;
         if (!argument.startsWith(u"--") || argument.contains(u'='))
             continue;
         // As the reader reads it: the next argument is a value ("--pdf --print" names a file "--print").
         const QStringView name = QStringView(argument).sliced(2);
-        if (name == u"print")
-            return false;
+        window = window || name == u"print";
+        info = info || name == u"help" || name == u"version" || name == u"units";
         if (std::ranges::any_of(options,
                                 [&](const ArgumentReader::Option &o) { return name == o.name && o.takesValue; }))
             ++i;
     }
-    return ours;
+    return ours && (!window || info);
 }
 
 CommandLine::Outcome CommandLine::parse(const QStringList &arguments)

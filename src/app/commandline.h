@@ -43,8 +43,9 @@ enum class Info { Help, Version, Units };
 using Outcome = std::variant<Info, PrintRequest, Refusal, PrintWindow>;
 
 // Whether the arguments (the program's name first) are for the command line rather than a window: any argument
-// in GNU long form, "--…", or -h, unless --print is among them. The windows keep Qt's own options, which take one
-// dash ("-platform xcb"); the print window's arguments are read once Qt has taken those.
+// in GNU long form, "--…", or -h, unless --print is among them without the help, the version or the units. The
+// windows keep Qt's own options, which take one dash ("-platform xcb"); the print window's arguments are read once
+// Qt has taken those.
 bool wanted(const QStringList &arguments);
 
 // Reads the arguments (the program's name first). Every value is checked before anything is written; a digit

@@ -126,6 +126,28 @@ int print(const CommandLine::PrintRequest &request, char *program)
     return 0;
 }
 
+// Writes the help, the version or the list of units to standard output, and gives the exit status.
+int inform(CommandLine::Info info)
+{
+    switch (info) {
+    case CommandLine::Info::Help:
+        say(stdout, CommandLine::helpText());
+        break;
+    case CommandLine::Info::Version:
+        say(stdout, CommandLine::versionText());
+        break;
+    case CommandLine::Info::Units:
+        say(stdout, CommandLine::unitsText());
+        break;
+    }
+    // A full disk or a closed pipe: buffered, the write fails only here.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        refuse(CommandLineMessages::outputFailed());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int CommandLineMode::refused(const CommandLine::Refusal &refusal)
@@ -154,25 +176,8 @@ std::optional<int> CommandLineMode::run(int argc, char *argv[])
     }
 
     const CommandLine::Outcome outcome = CommandLine::parse(arguments);
-    if (const auto *info = std::get_if<CommandLine::Info>(&outcome)) {
-        switch (*info) {
-        case CommandLine::Info::Help:
-            say(stdout, CommandLine::helpText());
-            break;
-        case CommandLine::Info::Version:
-            say(stdout, CommandLine::versionText());
-            break;
-        case CommandLine::Info::Units:
-            say(stdout, CommandLine::unitsText());
-            break;
-        }
-        // A full disk or a closed pipe: buffered, the write fails only here.
-        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-            refuse(CommandLineMessages::outputFailed());
-            return 1;
-        }
-        return 0;
-    }
+    if (const auto *info = std::get_if<CommandLine::Info>(&outcome))
+        return inform(*info);
     if (const auto *refusal = std::get_if<CommandLine::Refusal>(&outcome))
         return refused(*refusal);
     return print(std::get<CommandLine::PrintRequest>(outcome), argv[0]);

@@ -5,7 +5,7 @@
 
 namespace CommandLine {
 struct Refusal;
-}
+} // namespace CommandLine
 
 namespace CommandLineMode {
 
