@@ -150,7 +150,11 @@ def check_enter(c, program, window):
 def main():
     c = x.Checks("print window")
     x.require_window_manager(c)
-    args = ["--print", "--unit", "carry20", "--sheets", "0", "-platform", "xcb"]
+    # As the menu entry's action "打印练习卷" starts it (its Exec line), with the options a teacher might add.
+    entry = open(os.path.join(os.path.dirname(__file__), "../../resources/org.sumora.Sumora.desktop")).read()
+    action = re.search(r"^\[Desktop Action print\]\n(?:.*\n)*?Exec=sumora (.*)$", entry, re.M)
+    c.check(action is not None, f"the desktop entry's action runs sumora {action and action.group(1)}")
+    args = [*(action.group(1).split() if action else []), "--unit", "carry20", "--sheets", "0", "-platform", "xcb"]
     with x.accessible_program(c, sys.argv[1], args=args) as program:
         program.window = program.wait_window(pattern=f"^{TITLE}$")
         check_window_manager(c, program, program.window)
