@@ -135,11 +135,11 @@ void TestPrintWindow::savedSetIsTheOneShown()
     const QString file = folder.filePath(QStringLiteral("set.pdf"));
     PrintWindow window(options(QStringLiteral("unit=carry20;sheets=3;seed=2026")));
     shown(window);
-    QTimer::singleShot(0, &window, [&file] {
+    QTimer::singleShot(0, &window, [&folder] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        dialog->selectFile(file);
-        static_cast<QDialog *>(dialog)->accept(); // QFileDialog makes it protected
+        dialog->selectFile(folder.filePath(QStringLiteral("set"))); // the suffix comes with the file type
+        static_cast<QDialog *>(dialog)->accept();                   // QFileDialog makes it protected
     });
     QTest::mouseClick(named<QPushButton>(&window, QStringLiteral("存为 PDF(&S)…")), Qt::LeftButton);
     QFile saved(file);

@@ -119,10 +119,13 @@ void PrintWindow::saveClicked()
         return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested = QDir(folder).filePath(QStringLiteral("口算练习 %1.pdf").arg(job().seed));
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("存为 PDF"), suggested,
-                                                      QStringLiteral("PDF 文件 (*.pdf)"));
-    if (file.isEmpty() || !m_checked)
+    QFileDialog dialog(this, QStringLiteral("存为 PDF"), suggested, QStringLiteral("PDF 文件 (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf")); // "第三周" is saved, and asked about, as "第三周.pdf"
+    // The dialog's own event loop runs: the choices may no longer be usable when it closes.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() || !m_checked)
         return;
+    const QString file = dialog.selectedFiles().constFirst();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor); // 1,000 sheets take about half a second
     const std::optional<QString> failure = OutputFile(file).writeSet(jobFor(ReprintCommand::Destination::Pdf, file));
     QGuiApplication::restoreOverrideCursor();
