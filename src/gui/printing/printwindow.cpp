@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 
 PrintWindow::PrintWindow(const SetOptions::Options &given, QWidget *parent)
@@ -59,6 +60,8 @@ PrintWindow::PrintWindow(const SetOptions::Options &given, QWidget *parent)
     connect(m_print, &QPushButton::clicked, this, &PrintWindow::printClicked);
     connect(m_save, &QPushButton::clicked, this, &PrintWindow::saveClicked);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // As a document window closes from the keyboard (Ctrl+W here).
+    connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
     check();
 }
 
