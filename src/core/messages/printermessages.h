@@ -29,7 +29,7 @@ QString sent(const QString &queue);
 // The CUPS client library (Debian's libcups2) is not installed, so no queue can be reached.
 QString noLibrary();
 
-// The title of the program's boxes about printing.
+// The title of the print window and of the program's boxes about printing.
 QString dialogTitle();
 
 // The scheduler lists no printer queue to choose from.

@@ -225,8 +225,3 @@ std::variant<SetOptions::Checked, QList<Fault>> SetOptions::check(const Options 
     set.job.source = source.value(); // a source is missing only with a fault
     return set;
 }
-
-QString SetOptions::controlName(QStringView option)
-{
-    return Messages::optionName(option, Wording::Control);
-}

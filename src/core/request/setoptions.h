@@ -44,7 +44,4 @@ inline constexpr std::array<int, 3> perPageChoices{1, 2, 4};
 // and time; the questions left by the filter need all of those) is checked only when those are fine.
 std::variant<Checked, QList<Fault>> check(const Options &options, CommandLineMessages::Wording wording);
 
-// The print window's label for the control that holds an option's value ("sheets" gives "张数").
-QString controlName(QStringView option);
-
 } // namespace SetOptions

@@ -63,16 +63,6 @@ void PrintForm::showFaults(const QList<SetOptions::Fault> &faults)
     }
 }
 
-QWidget *PrintForm::firstControl() const
-{
-    return m_byUnits;
-}
-
-QWidget *PrintForm::lastControl() const
-{
-    return m_newSeed;
-}
-
 void PrintForm::fill(const SetOptions::Options &given)
 {
     // A value the controls cannot show is kept as typed.

@@ -32,10 +32,6 @@ public:
     // Shows each fault beside its control and empties the other messages.
     void showFaults(const QList<SetOptions::Fault> &faults);
 
-    // The first and last controls in the keyboard order, for the window to continue it.
-    QWidget *firstControl() const;
-    QWidget *lastControl() const;
-
 Q_SIGNALS:
     void changed(); // any choice, typed or clicked
 

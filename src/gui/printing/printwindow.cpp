@@ -26,7 +26,7 @@
 PrintWindow::PrintWindow(const SetOptions::Options &given, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("打印练习卷"));
+    setWindowTitle(PrinterMessages::dialogTitle());
     new WindowKeeper(this, WindowKeeper::IconAfterFirstFrame);
 
     m_form = new PrintForm(given);
@@ -67,8 +67,7 @@ PrintWindow::PrintWindow(const SetOptions::Options &given, QWidget *parent)
 
 void PrintWindow::check()
 {
-    m_options = m_form->options();
-    auto checked = SetOptions::check(m_options, CommandLineMessages::Wording::Control);
+    auto checked = SetOptions::check(m_form->options(), CommandLineMessages::Wording::Control);
     if (auto *faults = std::get_if<QList<SetOptions::Fault>>(&checked)) {
         // The pages already shown stay: a value being typed is often wrong halfway.
         m_form->showFaults(*faults);
@@ -113,7 +112,7 @@ void PrintWindow::printClicked()
         QMessageBox::warning(this, windowTitle(), *failure);
         return;
     }
-    report(warning.isEmpty() ? PrinterMessages::sent(choice->printer) : warning);
+    m_status->setText(warning.isEmpty() ? PrinterMessages::sent(choice->printer) : warning);
 }
 
 void PrintWindow::saveClicked()
@@ -136,10 +135,5 @@ void PrintWindow::saveClicked()
         QMessageBox::warning(this, windowTitle(), *failure);
         return;
     }
-    report(PrintMessages::saved(file));
-}
-
-void PrintWindow::report(const QString &text)
-{
-    m_status->setText(text);
+    m_status->setText(PrintMessages::saved(file));
 }

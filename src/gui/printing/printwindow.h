@@ -32,7 +32,6 @@ private:
     // The set as the choices stand (they can be used), and with the command that makes it again at destination.
     PrintJob job() const;
     PrintJob jobFor(ReprintCommand::Destination destination, const QString &name) const;
-    void report(const QString &text);
 
     PrintForm *m_form = nullptr;
     PagePreview *m_preview = nullptr;
@@ -40,5 +39,4 @@ private:
     QPushButton *m_save = nullptr;
     QLabel *m_status = nullptr;                   // what became of the last set sent or saved
     std::optional<SetOptions::Checked> m_checked; // the choices as last checked, when they can be used
-    SetOptions::Options m_options;
 };
